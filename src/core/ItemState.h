@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QtGlobal>
+#include <vector>
+
+// The candidate's response to one item of the running exam, kept in memory only.
+struct ItemState {
+    bool Choice1 = false;
+    bool Choice2 = false;
+    bool Choice3 = false;
+    bool Choice4 = false;
+    bool Choice5 = false;
+    bool Choice6 = false;
+    bool Marked = false;
+    bool Correct = false;
+    qint32 Section = 0;
+
+    // Choice a..f as 0..5.
+    bool& choice(int index) { return (&Choice1)[index]; }
+    bool choice(int index) const { return (&Choice1)[index]; }
+};
+
+// One element per item of the current exam; the item with record number r is at r - 1.
+using ItemStateArray = std::vector<ItemState>;
