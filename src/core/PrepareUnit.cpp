@@ -105,9 +105,10 @@ ExamRange prepare(Table& source, Table& currentExam, Source kind, int picks,
     std::mt19937_64 random = FreshlySeededRandom();
     const std::vector<qint64> drawn = DrawItems(std::move(candidates), picks, random);
 
+    // Opened before it is emptied: the same result, with one key derivation fewer.
     currentExam.setExclusive(true);
-    currentExam.emptyTable();
     currentExam.open();
+    currentExam.emptyTable();
 
     if (progress)
         progress->setMaximum(int(drawn.size()));

@@ -253,6 +253,9 @@ void Table::open()
             throw StoreError(tr("The filter \"%1\" names a field that the table file %2 lacks.")
                                  .arg(m_filterText, displayPath(m_resolvedPath)));
         exec(m_definition.forceFlush ? "PRAGMA synchronous=FULL" : "PRAGMA synchronous=NORMAL");
+        // Exam preparation fetches items in random order; a page cache large enough for the
+        // whole bank decrypts each page once. It grows only as pages are read.
+        exec("PRAGMA cache_size=-262144");
         if (m_exclusive)
             acquireExclusiveLock();
         loadRows();
