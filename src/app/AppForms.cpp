@@ -1,6 +1,8 @@
 #include "AppForms.h"
 
+#include "AboutUnit.h"
 #include "MainUnit.h"
+#include "NameUnit.h"
 #include "ProgressUnit.h"
 #include "TestUnit.h"
 
@@ -17,11 +19,16 @@ AppForms::AppForms()
     MainForm = std::make_unique<TMainForm>();
     TestForm = std::make_unique<TTestForm>(ItemState);
     ProgressForm = std::make_unique<TProgressForm>();
+    NameForm = std::make_unique<TNameForm>();
+    AboutForm = std::make_unique<TAboutForm>();
+    TestForm->setDialogs(NameForm.get(), ProgressForm.get(), AboutForm.get());
 }
 
 AppForms::~AppForms()
 {
     // Later windows may refer to earlier ones: destroyed in reverse order of creation.
+    AboutForm.reset();
+    NameForm.reset();
     ProgressForm.reset();
     TestForm.reset();
     MainForm.reset();

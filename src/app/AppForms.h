@@ -7,6 +7,8 @@
 class TMainForm;
 class TTestForm;
 class TProgressForm;
+class TNameForm;
+class TAboutForm;
 
 // Creates every window of the program once, in start-up order, and keeps them until the
 // end; the rest of the program reaches them here. Tests create a fresh set per test.
@@ -25,4 +27,6 @@ public:
     std::unique_ptr<TMainForm> MainForm;
     std::unique_ptr<TTestForm> TestForm;
     std::unique_ptr<TProgressForm> ProgressForm;
+    std::unique_ptr<TNameForm> NameForm;
+    std::unique_ptr<TAboutForm> AboutForm;
 };

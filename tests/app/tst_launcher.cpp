@@ -91,7 +91,7 @@ private slots:
         QTRY_VERIFY(launcher->isVisible());
         QVERIFY(launcher->isVisible());
         QCOMPARE(launcher->windowTitle(), QStringLiteral("Tarnwick"));
-        QCOMPARE(exam->examMode(), TTestForm::NoExam);
+        QCOMPARE(exam->ExamMode, TTestForm::NoExam);
     }
 
     void exitAndCloseBoxEndTheProgram()
