@@ -220,6 +220,8 @@ void TTestForm::buildWelcomePanel()
         // Bound to the same command as the menu item.
         connect(fcShapeBtn[i], &QPushButton::clicked, Action[i], &QAction::trigger);
     }
+    // Alt+F stays with the "&File" menu; Practice Exam F is also Alt+M, F.
+    fcShapeBtn[5]->setShortcut(QKeySequence());
     struct Wide {
         ShapeButton** button;
         QString caption;

@@ -52,6 +52,31 @@ void write(const QVector<BankItem>& items, const QString& path)
         throw StoreError(QStringLiteral("%1: cannot be replaced").arg(QDir::toNativeSeparators(path)));
 }
 
+namespace {
+
+BankItem readItem(const Table& table, const QString& origin)
+{
+    BankItem item;
+    item.origin = origin;
+    item.examNumber = table.integer(QStringLiteral("Q_EXAM_N"));
+    item.section = table.integer(QStringLiteral("Q_SECT"));
+    item.multiple = table.boolean(QStringLiteral("Q_TYPE"));
+    item.text = table.text(QStringLiteral("Q_TEXT"));
+    for (int c = 0; c < 6; ++c) {
+        item.choices.append(table.text(QStringLiteral("Q%1").arg(c + 1)));
+        if (table.boolean(QStringLiteral("A%1").arg(c + 1)))
+            item.key += QChar(u'A' + c);
+    }
+    item.explanation = table.text(QStringLiteral("Q_EXPL"));
+    item.simulation = table.text(QStringLiteral("Q_SIM"));
+    item.picture1 = table.text(QStringLiteral("PICT1"));
+    item.picture2 = table.text(QStringLiteral("PICT2"));
+    item.memo = table.text(QStringLiteral("U_MEMO"));
+    return item;
+}
+
+} // namespace
+
 QVector<BankItem> read(const QString& path)
 {
     Session session(Tables::SessionName);
@@ -62,28 +87,30 @@ QVector<BankItem> read(const QString& path)
     QVector<BankItem> items;
     const QString origin = QFileInfo(path).fileName();
     for (bank.first(); !bank.eof(); bank.next()) {
-        BankItem item;
-        item.origin = origin;
+        BankItem item = readItem(bank, origin);
         item.id = bank.integer(QStringLiteral("Q_ID"));
-        item.examNumber = bank.integer(QStringLiteral("Q_EXAM_N"));
-        item.section = bank.integer(QStringLiteral("Q_SECT"));
-        item.multiple = bank.boolean(QStringLiteral("Q_TYPE"));
-        item.text = bank.text(QStringLiteral("Q_TEXT"));
-        for (int c = 0; c < 6; ++c) {
-            item.choices.append(bank.text(QStringLiteral("Q%1").arg(c + 1)));
-            if (bank.boolean(QStringLiteral("A%1").arg(c + 1)))
-                item.key += QChar(u'A' + c);
-        }
-        item.explanation = bank.text(QStringLiteral("Q_EXPL"));
-        item.simulation = bank.text(QStringLiteral("Q_SIM"));
-        item.picture1 = bank.text(QStringLiteral("PICT1"));
-        item.picture2 = bank.text(QStringLiteral("PICT2"));
-        item.memo = bank.text(QStringLiteral("U_MEMO"));
         if (bank.recNo() != item.id)
             throw StoreError(QStringLiteral("%1: Q_ID %2 is record number %3; they must be equal")
                                  .arg(origin)
                                  .arg(item.id)
                                  .arg(bank.recNo()));
+        items.append(item);
+    }
+    return items;
+}
+
+QVector<BankItem> readCurrentExam(const QString& path)
+{
+    Session session(Tables::SessionName);
+    session.addPassword(Tables::Password);
+    Table exam(session, Tables::currentExam());
+    exam.setFilePath(path);
+    exam.open();
+    QVector<BankItem> items;
+    const QString origin = QFileInfo(path).fileName();
+    for (exam.first(); !exam.eof(); exam.next()) {
+        BankItem item = readItem(exam, origin);
+        item.id = exam.integer(QStringLiteral("Q_OR_NUMBER"));
         items.append(item);
     }
     return items;

@@ -15,7 +15,7 @@ namespace {
 int usage()
 {
     std::fputs("usage: tarnwick-bank build SRC OUT.DAT [--pictures DIR]\n"
-               "       tarnwick-bank dump DAT [OUT.json]\n"
+               "       tarnwick-bank dump DAT [OUT.json]   (the bank or a current exam)\n"
                "       tarnwick-bank check DAT [--pictures DIR]\n"
                "       tarnwick-bank create-empty DIR\n",
                stderr);
@@ -55,7 +55,16 @@ int run(const QStringList& args)
         return 0;
     }
     if (command == u"dump") {
-        const QByteArray text = BankSource::write(BankFile::read(args[1]));
+        // A current-exam file is told apart by its Q_OR_NUMBER field.
+        QVector<BankItem> items;
+        try {
+            items = BankFile::read(args[1]);
+        } catch (const StoreError& error) {
+            if (!error.text().contains(QStringLiteral("lacks the field Q_ID")))
+                throw;
+            items = BankFile::readCurrentExam(args[1]);
+        }
+        const QByteArray text = BankSource::write(items);
         if (args.size() >= 3) {
             QFile out(args[2]);
             if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size())
