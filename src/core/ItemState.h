@@ -22,3 +22,12 @@ struct ItemState {
 
 // One element per item of the current exam; the item with record number r is at r - 1.
 using ItemStateArray = std::vector<ItemState>;
+
+// The one correctness rule: all six selections equal the six key values.
+inline bool MatchesKey(const ItemState& state, const bool key[6])
+{
+    for (int n = 0; n < 6; ++n)
+        if (state.choice(n) != key[n])
+            return false;
+    return true;
+}

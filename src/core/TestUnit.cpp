@@ -3,12 +3,16 @@
 #include "AboutUnit.h"
 #include "AppMessageBox.h"
 #include "ErrorGuard.h"
+#include "ItemArea.h"
+#include "LPositionsUnit.h"
 #include "OutlinedLabel.h"
 #include "Rounding.h"
 #include "ShapeButton.h"
 #include "Tables.h"
 
 #include <QCheckBox>
+#include <QRadioButton>
+#include <QShortcut>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -91,10 +95,36 @@ TTestForm::TTestForm(ItemStateArray& itemState, QWidget* parent)
 
     buildButtonBar();
     layout->addWidget(Panel2);
+    Item = std::make_unique<ItemArea>(ScrollBox1);
+    connectResponses();
     FormCreate();
 }
 
 TTestForm::~TTestForm() = default;
+
+void TTestForm::connectResponses()
+{
+    for (int n = 0; n < 6; ++n) {
+        connect(Item->ALabel[n], &ClickLabel::clicked, this,
+                [this, n] { ErrorGuard::run([this, n] { ALabelClick(n); }); });
+        // Any change of state counts, from the mouse, the keyboard, code or a screen reader.
+        connect(Item->RadioButton[n], &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                ErrorGuard::run([this] { RadioButton1Click(); });
+        });
+        connect(Item->CheckBox[n], &QCheckBox::toggled, this,
+                [this, n] { ErrorGuard::run([this, n] { CheckBoxClick(n); }); });
+    }
+    connect(MarkBox, &QCheckBox::toggled, this, ErrorGuard::guarded(this, &TTestForm::MarkBoxClick));
+    connect(LearnButton, &QPushButton::clicked, this,
+            ErrorGuard::guarded(this, &TTestForm::LearnButtonClick));
+    // The menu bar stays reachable from the keyboard when an item's "&f." takes Alt+F.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        MainMenu->setFocus(Qt::ShortcutFocusReason);
+        MainMenu->setActiveAction(FileMenu->menuAction());
+    });
+}
 
 void TTestForm::setDialogs(TNameForm* nameForm, TProgressForm* progressForm, TAboutForm* aboutForm)
 {
@@ -310,6 +340,8 @@ void TTestForm::resizeEvent(QResizeEvent* event)
     Form::resizeEvent(event);
     layout()->activate();
     layoutHeaderAndBars();
+    if (dtCurrentSet->isOpen() && ExamMode != NoExam)
+        LayoutItem(*Item, *dtCurrentSet, currentItemState(), MarkBox);
     if (Panel4->isVisibleTo(this))
         ArrangeExamButtons();
 }
@@ -379,6 +411,7 @@ void TTestForm::CloseCurrentExam()
     ScrollBox1->hide();
     Panel4->show();
     NoteButton->show();
+    FileMenu->setTitle(tr("&File"));
     ArrangeExamButtons();
 }
 
@@ -392,6 +425,10 @@ void TTestForm::dsCurrentSetDataChange()
     Label1->setText(tr("Item %1 of %2").arg(r).arg(LastRecNo));
     Label2->setText(tr("Item ID: %1").arg(dtCurrentSet->integer(QStringLiteral("Q_OR_NUMBER"))));
     Label2->setAccessibleName(Label2->text());
+    LayoutItem(*Item, *dtCurrentSet, currentItemState(), MarkBox);
+    ShowItemStatus(*Item, *dtCurrentSet, ExamMode == Reviewing, currentItemState(), CorrectLabel);
+    // While the item has a choice f, Alt+F answers it; the menu is then reached with F10.
+    FileMenu->setTitle(Item->ALabel[5]->isHidden() ? tr("&File") : tr("File"));
 }
 
 void TTestForm::PrevButtonClick() { dtCurrentSet->prior(); }

@@ -20,6 +20,7 @@ class ShapeButton;
 class TNameForm;
 class TProgressForm;
 class TAboutForm;
+struct ItemArea;
 
 // The exam window: it owns the table session and the three table handles, offers the exam
 // commands, walks the candidate through the current exam and closes it.
@@ -104,6 +105,18 @@ public:
     QAction* AboutItem = nullptr;
 
     TimeCounter* Timer1 = nullptr;
+    std::unique_ptr<ItemArea> Item; // the controls of the item area
+
+    // Responses.
+    void ALabelClick(int choice);
+    void RadioButton1Click();
+    void RadioChoicesChanged();
+    void CheckBoxClick(int choice);
+    void MarkBoxClick();
+    void CheckAnswer();
+    void LearnButtonClick();
+    // The response record of the current item, or null when there is none.
+    ItemState* currentItemState();
 
     // Controller.
     void EnableExamCommands();
@@ -149,6 +162,7 @@ private:
     void buildWelcomePanel();
     void buildButtonBar();
     void buildMenus();
+    void connectResponses();
     void layoutHeaderAndBars();
     void PracticeExam(int number);
     // Steps shared by every exam start once its dialog is confirmed; the preparation is

@@ -1,0 +1,143 @@
+#include "LPositionsUnit.h"
+
+#include "ItemArea.h"
+#include "Table.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+
+namespace {
+
+constexpr int PanelBorder = 8;
+constexpr int ButtonHeight = 25;
+constexpr int ChoiceGap = 15;
+constexpr int ChoiceLeft = 80;
+constexpr int RightMargin = 30;
+
+// Sizes a word-wrapping label to its text wrapped at `width`, narrowed to its widest line.
+void fitLabel(QLabel* label, int left, int top, int width, bool narrow)
+{
+    const QRect bounds = label->fontMetrics().boundingRect(
+        QRect(0, 0, std::max(1, width), 1 << 24), Qt::TextWordWrap | Qt::AlignLeft,
+        label->text());
+    const int textWidth = narrow ? std::min(width, bounds.width() + 1) : width;
+    label->setGeometry(left, top, std::max(1, textWidth), std::max(bounds.height(), label->text().isEmpty() ? 0 : 1));
+}
+
+} // namespace
+
+void ReadKey(const Table& currentExam, bool key[6])
+{
+    for (int n = 0; n < 6; ++n)
+        key[n] = currentExam.boolean(QStringLiteral("A%1").arg(n + 1));
+}
+
+void LayoutItem(ItemArea& area, const Table& currentExam, const ItemState* state,
+                QCheckBox* markBox)
+{
+    area.ScrollBox1->hide();
+    area.ScrollBox1->verticalScrollBar()->setValue(0);
+    const int areaWidth = area.ScrollBox1->width();
+    area.Content->resize(area.ScrollBox1->viewport()->width(), area.Content->height());
+    const int contentWidth = area.Content->width();
+
+    // Question.
+    area.QText->setText(currentExam.text(QStringLiteral("Q_TEXT")));
+    fitLabel(area.QText, PanelBorder, PanelBorder, contentWidth - 2 * PanelBorder, false);
+    const int panelHeight = area.QText->height() + 2 * PanelBorder;
+    area.QPanel->setGeometry(0, 0, contentWidth, panelHeight);
+    area.Shape1->setGeometry(0, panelHeight, contentWidth, 1);
+
+    // Choices and their selection controls.
+    const bool multiple = currentExam.boolean(QStringLiteral("Q_TYPE"));
+    bool present[6];
+    for (int n = 0; n < 6; ++n) {
+        const QString text = currentExam.text(QStringLiteral("Q%1").arg(n + 1));
+        present[n] = !text.isEmpty();
+        if (present[n])
+            area.ALabel[n]->setText(text);
+        area.ALabel[n]->setVisible(present[n]);
+        area.RadioButton[n]->setVisible(present[n] && !multiple);
+        area.CheckBox[n]->setVisible(present[n] && multiple);
+    }
+
+    // The button row is reserved whether or not a button shows.
+    const int rowTop = panelHeight + 2;
+    area.ExhBtnA->setVisible(!currentExam.text(QStringLiteral("PICT1")).isEmpty());
+    area.ExhBtnB->setVisible(!currentExam.text(QStringLiteral("PICT2")).isEmpty());
+    area.SPButton->setVisible(!currentExam.text(QStringLiteral("Q_SIM")).isEmpty());
+    area.ExhBtnA->setGeometry(1, rowTop, 93, ButtonHeight);
+    area.ExhBtnB->setGeometry(96, rowTop, 93, ButtonHeight);
+    area.SPButton->setGeometry(4, rowTop, 129, ButtonHeight);
+
+    // Only the choices the item has take a place in the chain.
+    const int labelWidth = areaWidth - ChoiceLeft - RightMargin;
+    int top = rowTop + ButtonHeight + ChoiceGap;
+    int lowestBottom = rowTop + ButtonHeight;
+    for (int n = 0; n < 6; ++n) {
+        if (!present[n])
+            continue;
+        fitLabel(area.ALabel[n], ChoiceLeft, top, labelWidth, true);
+        QWidget* selector = multiple ? static_cast<QWidget*>(area.CheckBox[n])
+                                     : static_cast<QWidget*>(area.RadioButton[n]);
+        selector->move(40, top);
+        lowestBottom = area.ALabel[n]->geometry().bottom() + 1;
+        top = lowestBottom + ChoiceGap;
+    }
+
+    // Explanation, 40 pixels below the last choice; its visibility is the status's.
+    area.ExpText->setText(currentExam.text(QStringLiteral("Q_EXPL")));
+    fitLabel(area.ExpText, PanelBorder, lowestBottom + 40, areaWidth - PanelBorder - RightMargin,
+             false);
+
+    // The recorded response back into the controls.
+    if (state) {
+        if (!multiple) {
+            bool states[6];
+            for (int n = 0; n < 6; ++n)
+                states[n] = state->choice(n);
+            area.setRadioStates(states);
+        } else {
+            for (int n = 0; n < 6; ++n)
+                area.CheckBox[n]->setChecked(state->choice(n));
+        }
+        if (markBox)
+            markBox->setChecked(state->Marked);
+    }
+
+    area.updateContentHeight();
+    area.ScrollBox1->show();
+    area.ScrollBox1->verticalScrollBar()->setValue(0);
+}
+
+void ShowAnswer(ItemArea& area, const Table& currentExam)
+{
+    bool key[6];
+    ReadKey(currentExam, key);
+    area.ExpText->show();
+    for (int n = 0; n < 6; ++n)
+        area.setHighlight(n, key[n]);
+    area.updateContentHeight();
+}
+
+void ShowItemStatus(ItemArea& area, const Table& currentExam, bool reviewing,
+                    const ItemState* state, QLabel* correctLabel)
+{
+    if (reviewing) {
+        ShowAnswer(area, currentExam);
+    } else {
+        area.ExpText->hide();
+        for (int n = 0; n < 6; ++n)
+            area.setHighlight(n, false);
+        area.updateContentHeight();
+    }
+    const bool correct = state && state->Correct;
+    correctLabel->setText(correct ? QObject::tr("Correct") : QObject::tr("Incorrect"));
+    correctLabel->setAccessibleName(correctLabel->text());
+    QPalette colors = correctLabel->palette();
+    colors.setColor(QPalette::WindowText, correct ? QColor(0, 0, 255) : QColor(255, 0, 0));
+    correctLabel->setPalette(colors);
+}
