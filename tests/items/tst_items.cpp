@@ -7,6 +7,7 @@
 #include "TestUnit.h"
 
 #include <QCheckBox>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -226,6 +227,23 @@ private slots:
         for (int n = 0; n < 6; ++n)
             QCOMPARE(area().ALabel[n]->palette().color(QPalette::Window), QColor(255, 255, 255));
         QVERIFY(state().Choice2 && area().CheckBox[1]->isChecked());
+    }
+
+    void choicesFromTheKeyboard()
+    {
+        m_form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+        goToItem(SingleB);
+        QTest::keyClick(m_form->windowHandle(), Qt::Key_C, Qt::AltModifier);
+        QTRY_VERIFY(state().Choice3);
+        // Alt+F answers choice f while the item has one, instead of opening "&File".
+        goToItem(Long);
+        QCOMPARE(m_form->FileMenu->title(), QStringLiteral("File"));
+        QTest::keyClick(m_form->windowHandle(), Qt::Key_F, Qt::AltModifier);
+        QTRY_VERIFY(state().Choice6 && state().Correct);
+        QVERIFY(!m_form->FileMenu->isVisible());
+        goToItem(SingleB);
+        QCOMPARE(m_form->FileMenu->title(), QStringLiteral("&File"));
     }
 
     void reviewChangesNothing()
