@@ -7,6 +7,7 @@
 class TMainForm;
 class TTestForm;
 class TProgressForm;
+class TScoreForm;
 class TNameForm;
 class TAboutForm;
 
@@ -27,6 +28,7 @@ public:
     std::unique_ptr<TMainForm> MainForm;
     std::unique_ptr<TTestForm> TestForm;
     std::unique_ptr<TProgressForm> ProgressForm;
+    std::unique_ptr<TScoreForm> ScoreForm;
     std::unique_ptr<TNameForm> NameForm;
     std::unique_ptr<TAboutForm> AboutForm;
 };

@@ -7,6 +7,7 @@
 #include "LPositionsUnit.h"
 #include "OutlinedLabel.h"
 #include "Rounding.h"
+#include "ScoreDisplay.h"
 #include "ShapeButton.h"
 #include "Tables.h"
 
@@ -445,17 +446,38 @@ void TTestForm::Button3Click()
 
 void TTestForm::GradeButtonClick()
 {
-    if (ExamMode != Testing)
-        return;
-    if (AppMessageBox::show(AppMessageBox::Type::Confirmation,
+    if (ExamMode == Reviewing)
+        GradeExam();
+    if (ExamMode == Testing &&
+        AppMessageBox::show(AppMessageBox::Type::Confirmation,
                             tr("This will end your practice exam.\rAre you sure to end this exam?"),
-                            AppMessageBox::Ok | AppMessageBox::Cancel, this) != AppMessageBox::Ok)
-        return;
-    // Graded: the clock stops for good. The score itself is shown by the score window.
+                            AppMessageBox::Ok | AppMessageBox::Cancel, this) == AppMessageBox::Ok)
+        GradeExam();
+}
+
+void TTestForm::GradeExam()
+{
+    if (ExamMode == Testing) {
+        if (m_scoreDisplay)
+            m_scoreDisplay->showFigures(ComputeScoreFigures(m_itemState),
+                                        ReportTitleLine(CandidateName, ExamTitle));
+        ScrollBox1->hide();
+        GradeButton->setText(tr("Score Report"));
+        GradeButton->setAccessibleName(GradeButton->text());
+        TimeLabel->hide();
+        Timer1->setEnabled(false);
+    }
+    if (m_scoreDisplay)
+        m_scoreDisplay->showScoreModal();
+}
+
+void TTestForm::ReviewControls()
+{
+    MarkBox->hide();
     TimeLabel->hide();
-    Timer1->setEnabled(false);
-    GradeButton->setText(tr("Score Report"));
-    GradeButton->setAccessibleName(GradeButton->text());
+    LearnButton->setEnabled(false);
+    CorrectLabel->show();
+    ReviewLabel->show();
 }
 
 void TTestForm::AboutClick()

@@ -21,6 +21,7 @@ class TNameForm;
 class TProgressForm;
 class TAboutForm;
 struct ItemArea;
+class ScoreDisplay;
 
 // The exam window: it owns the table session and the three table handles, offers the exam
 // commands, walks the candidate through the current exam and closes it.
@@ -130,6 +131,8 @@ public:
     void NextButtonClick();
     void Button3Click();
     void GradeButtonClick();
+    void GradeExam();
+    void setScoreDisplay(ScoreDisplay* display) { m_scoreDisplay = display; }
     void AboutClick();
 
     // Exam commands.
@@ -175,4 +178,5 @@ private:
     TNameForm* m_nameForm = nullptr;
     TProgressForm* m_progressForm = nullptr;
     TAboutForm* m_aboutForm = nullptr;
+    ScoreDisplay* m_scoreDisplay = nullptr;
 };

@@ -1,0 +1,90 @@
+#include "BarChart.h"
+
+#include <QPainter>
+
+namespace {
+
+QFont scaled(QFont font, qreal scale)
+{
+    if (font.pixelSize() > 0)
+        font.setPixelSize(std::max(1, qRound(font.pixelSize() * scale)));
+    return font;
+}
+
+} // namespace
+
+void PaintBarChart(QPainter& painter, const QRectF& area, const BarChartData& data,
+                   qreal pixelScale)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(area, data.background);
+    const qreal margin = 5 * pixelScale;
+    QRectF plot = area.adjusted(margin, margin, -margin, -margin);
+
+    if (!data.title.isEmpty()) {
+        const QFont titleFont = scaled(data.titleFont, pixelScale);
+        painter.setFont(titleFont);
+        painter.setPen(data.titleColor);
+        const qreal height = QFontMetricsF(titleFont).height() * data.title.size();
+        painter.drawText(QRectF(plot.left(), plot.top(), plot.width(), height),
+                         Qt::AlignHCenter | Qt::AlignTop, data.title.join(u'\n'));
+        plot.setTop(plot.top() + height + 2 * pixelScale);
+    }
+
+    const QFont labelFont = scaled(data.labelFont, pixelScale);
+    const QFont axisFont = scaled(data.axisFont, pixelScale);
+    const QFontMetricsF labelMetrics(labelFont);
+    const QFontMetricsF axisMetrics(axisFont);
+    qreal labelWidth = 0;
+    for (const auto& bar : data.bars)
+        for (const QString& line : bar.label.split(u'\n'))
+            labelWidth = std::max(labelWidth, labelMetrics.horizontalAdvance(line));
+    plot.setLeft(plot.left() + labelWidth + 6 * pixelScale);
+    plot.setBottom(plot.bottom() - axisMetrics.height() - 4 * pixelScale);
+    const qreal span = std::max(1e-9, data.maximum - data.minimum);
+    auto xOf = [&](double value) {
+        const double clamped = std::clamp(value, data.minimum, data.maximum);
+        return plot.left() + (clamped - data.minimum) / span * plot.width();
+    };
+
+    // Value axis with its labels and grid.
+    painter.setFont(axisFont);
+    for (double v = data.minimum; v <= data.maximum + 1e-9; v += data.step) {
+        const qreal x = xOf(v);
+        painter.setPen(QPen(QColor(220, 220, 220), pixelScale));
+        painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+        painter.setPen(Qt::black);
+        const QString text = QString::number(v, 'g', 10);
+        const qreal w = axisMetrics.horizontalAdvance(text);
+        painter.drawText(QPointF(x - w / 2, plot.bottom() + 2 * pixelScale + axisMetrics.ascent()), text);
+    }
+    painter.setPen(QPen(Qt::black, pixelScale));
+    painter.drawLine(plot.bottomLeft(), plot.bottomRight());
+    painter.drawLine(plot.bottomLeft(), plot.topLeft());
+
+    // Bars: the first at the bottom.
+    const int count = int(data.bars.size());
+    if (count > 0) {
+        const qreal slot = plot.height() / count;
+        const qreal thickness = slot * data.barWidthPercent / 100.0;
+        painter.setFont(labelFont);
+        for (int i = 0; i < count; ++i) {
+            const auto& bar = data.bars[i];
+            const qreal centre = plot.bottom() - slot * (i + 0.5);
+            const QRectF rect(QPointF(plot.left(), centre - thickness / 2),
+                              QPointF(xOf(bar.value), centre + thickness / 2));
+            painter.fillRect(rect, bar.color);
+            painter.setPen(Qt::black);
+            const QRectF labelRect(area.left() + margin, centre - slot / 2, labelWidth, slot);
+            painter.drawText(labelRect, Qt::AlignRight | Qt::AlignVCenter, bar.label);
+        }
+    }
+    painter.restore();
+}
+
+void BarChart::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    PaintBarChart(painter, rect(), m_data);
+}

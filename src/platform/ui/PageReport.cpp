@@ -1,0 +1,98 @@
+#include "PageReport.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+
+namespace {
+template <class... Ts> struct Overloaded : Ts... {
+    using Ts::operator()...;
+};
+template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
+} // namespace
+
+void PageReport::add(const QString& name, Element element)
+{
+    m_elements.append({name, std::move(element)});
+}
+
+PageReport::Label& PageReport::label(const QString& name)
+{
+    for (auto& [elementName, element] : m_elements)
+        if (elementName == name && std::holds_alternative<Label>(element))
+            return std::get<Label>(element);
+    Q_ASSERT_X(false, "PageReport::label", "no such label");
+    static Label none;
+    return none;
+}
+
+void PageReport::render(QPainter& painter, qreal dotsPerMm) const
+{
+    auto rect = [dotsPerMm](const QRectF& mm) {
+        return QRectF(mm.x() * dotsPerMm, mm.y() * dotsPerMm, mm.width() * dotsPerMm,
+                      mm.height() * dotsPerMm);
+    };
+    // Pixel sizes are screen pixels at 96 per inch.
+    const qreal pixelScale = dotsPerMm * 25.4 / 96.0;
+    for (const auto& [name, element] : m_elements) {
+        std::visit(Overloaded{
+                       [&](const Label& label) {
+                           painter.setFont(label.font);
+                           painter.setPen(label.color);
+                           painter.drawText(rect(label.mm), int(label.alignment) | Qt::TextDontClip,
+                                            label.text);
+                       },
+                       [&](const Rule& rule) {
+                           painter.setPen(QPen(Qt::black, rule.points / 72.0 * 25.4 * dotsPerMm));
+                           painter.drawLine(QPointF(rule.mm.x(), rule.mm.y()) * dotsPerMm,
+                                            QPointF(rule.mm.x() + rule.widthMm, rule.mm.y()) *
+                                                dotsPerMm);
+                       },
+                       [&](const Frame& frame) {
+                           painter.setPen(QPen(Qt::black, 0.25 * dotsPerMm));
+                           painter.setBrush(Qt::NoBrush);
+                           painter.drawRect(rect(frame.mm));
+                       },
+                       [&](const DateField& date) {
+                           painter.setFont(date.font);
+                           painter.setPen(Qt::black);
+                           painter.drawText(rect(date.mm), int(date.alignment) | Qt::TextDontClip,
+                                            QLocale().toString(QDate::currentDate(),
+                                                               QLocale::ShortFormat));
+                       },
+                       [&](const Chart& chart) {
+                           if (chart.data)
+                               PaintBarChart(painter, rect(chart.mm), *chart.data, pixelScale);
+                       },
+                   },
+                   element);
+    }
+}
+
+bool PageReport::writePdf(const QString& path) const
+{
+    QPdfWriter writer(path);
+    writer.setTitle(documentName);
+    writer.setResolution(300);
+    writer.setPageLayout(QPageLayout(QPageSize(pageMm, QPageSize::Millimeter), QPageLayout::Portrait,
+                                     QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    render(painter, writer.resolution() / 25.4);
+    return painter.end();
+}
+
+void PageReport::print(QPrinter& printer) const
+{
+    printer.setDocName(documentName);
+    printer.setFullPage(true);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return;
+    render(painter, printer.resolution() / 25.4);
+    painter.end();
+}

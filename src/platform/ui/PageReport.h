@@ -1,0 +1,63 @@
+#pragma once
+
+#include "BarChart.h"
+
+#include <QColor>
+#include <QFont>
+#include <QHash>
+#include <QRectF>
+#include <QString>
+#include <functional>
+#include <variant>
+
+class QPagedPaintDevice;
+class QPainter;
+class QPrinter;
+
+// One printed page laid out in millimetres: labels, rules, rectangles, a date field and
+// charts. The same drawing serves the printer and PDF.
+class PageReport {
+public:
+    struct Label {
+        QRectF mm;
+        QString text;
+        QFont font;
+        Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+        QColor color = Qt::black;
+    };
+    struct Rule {
+        QPointF mm;
+        qreal widthMm;
+        qreal points;
+    };
+    struct Frame {
+        QRectF mm;
+    };
+    struct DateField {
+        QRectF mm;
+        QFont font;
+        Qt::Alignment alignment = Qt::AlignRight | Qt::AlignVCenter;
+    };
+    struct Chart {
+        QRectF mm;
+        const BarChartData* data;
+    };
+    using Element = std::variant<Label, Rule, Frame, DateField, Chart>;
+
+    QString documentName;
+    QSizeF pageMm{210, 296};
+    qreal marginMm = 6.35;
+
+    void add(const QString& name, Element element);
+    // The label of that name; its text is set at run time.
+    Label& label(const QString& name);
+
+    void render(QPainter& painter, qreal dotsPerMm) const;
+    // Writes the page to a PDF file; false if it cannot be written.
+    bool writePdf(const QString& path) const;
+    // Prints on a printer already set up (its dialog answered).
+    void print(QPrinter& printer) const;
+
+private:
+    QList<std::pair<QString, Element>> m_elements;
+};
