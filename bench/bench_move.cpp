@@ -21,8 +21,7 @@
 
 namespace {
 
-BankItem makeItem(qint64 id, bool longTexts)
-{
+BankItem makeItem(qint64 id, bool longTexts) {
     BankItem item;
     item.id = id;
     item.examNumber = 1;
@@ -30,11 +29,15 @@ BankItem makeItem(qint64 id, bool longTexts)
     item.origin = QStringLiteral("bench");
     item.key = QStringLiteral("B");
     if (!longTexts) {
-        item.text = QStringLiteral("Which subnet mask gives at least 12 subnets of 172.20.0.0/16 with "
-                                   "the most hosts per subnet?");
-        item.choices = {QStringLiteral("255.255.248.0"), QStringLiteral("255.255.240.0"),
-                        QStringLiteral("255.255.224.0"), QStringLiteral("255.255.255.0"),
-                        QString(), QString()};
+        item.text =
+            QStringLiteral("Which subnet mask gives at least 12 subnets of 172.20.0.0/16 with "
+                           "the most hosts per subnet?");
+        item.choices = {QStringLiteral("255.255.248.0"),
+                        QStringLiteral("255.255.240.0"),
+                        QStringLiteral("255.255.224.0"),
+                        QStringLiteral("255.255.255.0"),
+                        QString(),
+                        QString()};
         item.explanation = QStringLiteral("Four subnet bits give 16 subnets.");
     } else {
         item.text = QStringLiteral("A long scenario. ").repeated(40);
@@ -47,8 +50,7 @@ BankItem makeItem(qint64 id, bool longTexts)
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     Startup::substituteFonts();
     QTemporaryDir dir;

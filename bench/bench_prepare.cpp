@@ -21,8 +21,7 @@
 
 namespace {
 
-QVector<BankItem> makeBank(int count)
-{
+QVector<BankItem> makeBank(int count) {
     QVector<BankItem> items;
     items.reserve(count);
     for (int id = 1; id <= count; ++id) {
@@ -33,9 +32,12 @@ QVector<BankItem> makeBank(int count)
         item.text = QStringLiteral("A typical question of about this length, number %1, about "
                                    "the addressing of a routed network with several segments?")
                         .arg(id);
-        item.choices = {QStringLiteral("255.255.255.0"), QStringLiteral("255.255.254.0"),
-                        QStringLiteral("255.255.252.0"), QStringLiteral("255.255.248.0"),
-                        QString(), QString()};
+        item.choices = {QStringLiteral("255.255.255.0"),
+                        QStringLiteral("255.255.254.0"),
+                        QStringLiteral("255.255.252.0"),
+                        QStringLiteral("255.255.248.0"),
+                        QString(),
+                        QString()};
         item.key = QStringLiteral("C");
         item.explanation = QString(400, u'x');
         items.append(item);
@@ -43,8 +45,7 @@ QVector<BankItem> makeBank(int count)
     return items;
 }
 
-double median(std::vector<double> values)
-{
+double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
 }
@@ -52,8 +53,7 @@ double median(std::vector<double> values)
 // The drawing as first designed: pick at random, reject what is already drawn, scanning
 // the whole draw list each time.
 std::vector<qint64> rejectionDraw(const std::vector<qint64>& candidates, int picks,
-                                  std::mt19937_64& random)
-{
+                                  std::mt19937_64& random) {
     std::vector<qint64> drawn(std::size_t(picks), 0);
     std::uniform_int_distribution<std::size_t> pick(0, candidates.size() - 1);
     for (int k = 0; k < picks; ++k) {
@@ -68,8 +68,7 @@ std::vector<qint64> rejectionDraw(const std::vector<qint64>& candidates, int pic
     return drawn;
 }
 
-double timePrepare(const QString& folder)
-{
+double timePrepare(const QString& folder) {
     Session session(Tables::SessionName);
     session.addPassword(Tables::Password);
     Table bank(session, Tables::questionBank());
@@ -85,8 +84,7 @@ double timePrepare(const QString& folder)
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
-double timeRawCopy(const QString& folder)
-{
+double timeRawCopy(const QString& folder) {
     QElapsedTimer timer;
     timer.start();
     SqliteConnection db;
@@ -117,8 +115,7 @@ double timeRawCopy(const QString& folder)
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QList<int> sizes = {300, 10000, 100000};
     if (argc > 1) {
@@ -141,8 +138,8 @@ int main(int argc, char* argv[])
                     median(ours) / median(raw));
     }
 
-    std::printf("\ndrawing only, all of N candidates:\n%-8s %16s %16s\n", "items",
-                "rejection ms", "Fisher-Yates ms");
+    std::printf("\ndrawing only, all of N candidates:\n%-8s %16s %16s\n", "items", "rejection ms",
+                "Fisher-Yates ms");
     for (int size : {300, 3000}) {
         std::vector<qint64> candidates(static_cast<std::size_t>(size));
         for (int i = 0; i < size; ++i)

@@ -13,8 +13,7 @@ namespace {
 AppForms* current = nullptr;
 }
 
-AppForms::AppForms()
-{
+AppForms::AppForms() {
     Q_ASSERT(!current);
     current = this;
     MainForm = std::make_unique<TMainForm>();
@@ -27,8 +26,7 @@ AppForms::AppForms()
     TestForm->setScoreDisplay(ScoreForm.get());
 }
 
-AppForms::~AppForms()
-{
+AppForms::~AppForms() {
     // Later windows may refer to earlier ones: destroyed in reverse order of creation.
     AboutForm.reset();
     NameForm.reset();
@@ -39,8 +37,7 @@ AppForms::~AppForms()
     current = nullptr;
 }
 
-AppForms& AppForms::instance()
-{
+AppForms& AppForms::instance() {
     Q_ASSERT(current);
     return *current;
 }

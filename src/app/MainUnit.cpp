@@ -19,8 +19,7 @@ constexpr int PanelMargin = 4;
 const QString LogoFile = QStringLiteral("tarnwick-logo.bmp");
 } // namespace
 
-TMainForm::TMainForm(QWidget* parent) : Form(parent)
-{
+TMainForm::TMainForm(QWidget* parent) : Form(parent) {
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint);
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
@@ -49,8 +48,7 @@ TMainForm::TMainForm(QWidget* parent) : Form(parent)
          &TMainForm::StartTestBtnClick},
         {&SamplerBtn, QT_TR_NOOP("Test &Sampler"), QColor(128, 0, 128), 50,
          &TMainForm::SamplerBtnClick},
-        {&fcShapeBtn3, QT_TR_NOOP("E&xit"), QColor(0, 128, 128), 102,
-         &TMainForm::fcShapeBtn3Click},
+        {&fcShapeBtn3, QT_TR_NOOP("E&xit"), QColor(0, 128, 128), 102, &TMainForm::fcShapeBtn3Click},
     };
     QFont buttonFont(QStringLiteral("MS Sans Serif"));
     buttonFont.setPixelSize(13);
@@ -69,8 +67,7 @@ TMainForm::TMainForm(QWidget* parent) : Form(parent)
     FormCreate();
 }
 
-void TMainForm::FormCreate()
-{
+void TMainForm::FormCreate() {
     ProgramFolder::makeCurrent();
     setWindowTitle(tr("Tarnwick"));
     SamplerBtn->setEnabled(true);
@@ -83,18 +80,16 @@ void TMainForm::FormCreate()
         move(screen->availableGeometry().center() - rect().center());
 }
 
-void TMainForm::paintEvent(QPaintEvent* event)
-{
+void TMainForm::paintEvent(QPaintEvent* event) {
     Form::paintEvent(event);
     QPainter painter(this);
     painter.setPen(QPen(QColor(0, 0, 255), 1));
-    const QRect frame = Panel1->geometry().adjusted(PanelMargin, PanelMargin, -PanelMargin - 1,
-                                                    -PanelMargin - 1);
+    const QRect frame =
+        Panel1->geometry().adjusted(PanelMargin, PanelMargin, -PanelMargin - 1, -PanelMargin - 1);
     painter.drawRect(frame);
 }
 
-void TMainForm::StartTestBtnClick()
-{
+void TMainForm::StartTestBtnClick() {
     TTestForm* testForm = AppForms::instance().TestForm.get();
     hide();
     testForm->setWindowTitle(tr("Tarnwick"));
@@ -104,12 +99,15 @@ void TMainForm::StartTestBtnClick()
     show();
 }
 
-void TMainForm::SamplerBtnClick()
-{
+void TMainForm::SamplerBtnClick() {
     // The sampler window joins the program with the question-set editor; until then the
     // launcher stays as it is.
 }
 
-void TMainForm::fcShapeBtn3Click() { close(); }
+void TMainForm::fcShapeBtn3Click() {
+    close();
+}
 
-void TMainForm::FormClose() { QCoreApplication::quit(); }
+void TMainForm::FormClose() {
+    QCoreApplication::quit();
+}

@@ -5,15 +5,13 @@
 
 namespace Startup {
 
-void substituteFonts()
-{
+void substituteFonts() {
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
 }
 
-void initialise()
-{
+void initialise() {
     QApplication::setApplicationName(QStringLiteral("Tarnwick"));
     QApplication::setApplicationDisplayName(QString());
     substituteFonts();

@@ -4,8 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TAboutForm::TAboutForm(QWidget* parent) : Form(parent)
-{
+TAboutForm::TAboutForm(QWidget* parent) : Form(parent) {
     setWindowTitle(tr("About Tarnwick"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -15,10 +14,9 @@ TAboutForm::TAboutForm(QWidget* parent) : Form(parent)
     picture->setAlignment(Qt::AlignCenter);
     picture->setAccessibleName(tr("Tarnwick"));
     layout->addWidget(picture);
-    const QStringList lines = {tr("Tarnwick practice exams"),
-                               tr("for the Windows Halvard 4.0 certification"),
-                               tr("Version %1").arg(QStringLiteral("1.0")),
-                               tr("Copyright 2026 the Tarnwick developers")};
+    const QStringList lines = {
+        tr("Tarnwick practice exams"), tr("for the Windows Halvard 4.0 certification"),
+        tr("Version %1").arg(QStringLiteral("1.0")), tr("Copyright 2026 the Tarnwick developers")};
     for (const QString& line : lines) {
         auto* label = new QLabel(line, this);
         label->setAlignment(Qt::AlignCenter);

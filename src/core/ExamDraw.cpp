@@ -2,8 +2,7 @@
 
 #include <chrono>
 
-std::vector<qint64> DrawItems(std::vector<qint64> candidates, int picks, std::mt19937_64& random)
-{
+std::vector<qint64> DrawItems(std::vector<qint64> candidates, int picks, std::mt19937_64& random) {
     const std::size_t count = candidates.size();
     const std::size_t wanted = picks < 0 ? 0 : std::min<std::size_t>(std::size_t(picks), count);
     for (std::size_t k = 0; k < wanted; ++k) {
@@ -14,8 +13,7 @@ std::vector<qint64> DrawItems(std::vector<qint64> candidates, int picks, std::mt
     return candidates;
 }
 
-std::mt19937_64 FreshlySeededRandom()
-{
+std::mt19937_64 FreshlySeededRandom() {
     std::random_device device;
     const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
     std::seed_seq seed{std::uint64_t(device()), std::uint64_t(device()), std::uint64_t(now)};

@@ -24,8 +24,7 @@ struct ItemState {
 using ItemStateArray = std::vector<ItemState>;
 
 // The one correctness rule: all six selections equal the six key values.
-inline bool MatchesKey(const ItemState& state, const bool key[6])
-{
+inline bool MatchesKey(const ItemState& state, const bool key[6]) {
     for (int n = 0; n < 6; ++n)
         if (state.choice(n) != key[n])
             return false;

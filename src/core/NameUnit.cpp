@@ -10,8 +10,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-TNameForm::TNameForm(QWidget* parent) : Form(parent)
-{
+TNameForm::TNameForm(QWidget* parent) : Form(parent) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(305, 204);
@@ -54,11 +53,12 @@ TNameForm::TNameForm(QWidget* parent) : Form(parent)
     BitBtn1->setDefault(true);
     BitBtn2 = new QPushButton(tr("Cancel"), this);
     BitBtn2->setGeometry(220, 164, 75, 28);
-    connect(BitBtn1, &QPushButton::clicked, this, ErrorGuard::guarded(this, &TNameForm::BitBtn1Click));
+    connect(BitBtn1, &QPushButton::clicked, this,
+            ErrorGuard::guarded(this, &TNameForm::BitBtn1Click));
     connect(BitBtn2, &QPushButton::clicked, this, [this] { setModalResult(mrCancel); });
 
     for (QWidget* w : std::initializer_list<QWidget*>{NameEdit, SpinEdit1, SpinEdit2})
-        w->setAccessibleName(qobject_cast<QLabel*>(w == NameEdit   ? Label3
+        w->setAccessibleName(qobject_cast<QLabel*>(w == NameEdit    ? Label3
                                                    : w == SpinEdit1 ? Label2
                                                                     : Label4)
                                  ->text()
@@ -70,8 +70,7 @@ TNameForm::TNameForm(QWidget* parent) : Form(parent)
     setQuestionCountEnabled(false);
 }
 
-void TNameForm::showEvent(QShowEvent* event)
-{
+void TNameForm::showEvent(QShowEvent* event) {
     Label1->setText(tr("Date: ") + QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
     Label1->setAccessibleName(Label1->text());
     NameEdit->setFocus();
@@ -79,8 +78,7 @@ void TNameForm::showEvent(QShowEvent* event)
     Form::showEvent(event);
 }
 
-void TNameForm::setQuestionCountEnabled(bool enabled)
-{
+void TNameForm::setQuestionCountEnabled(bool enabled) {
     Label4->setEnabled(enabled);
     SpinEdit2->setEnabled(enabled);
     QPalette colors = palette();
@@ -93,8 +91,7 @@ void TNameForm::setQuestionCountEnabled(bool enabled)
     SpinEdit2->setPalette(colors);
 }
 
-void TNameForm::BitBtn1Click()
-{
+void TNameForm::BitBtn1Click() {
     CandidateName = NameEdit->text();
     TimeLimit = SpinEdit1->value() / 1440.0;
     setModalResult(mrOk);

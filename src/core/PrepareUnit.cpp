@@ -12,13 +12,11 @@ enum class Source { QuestionBank, UserSet };
 // Shows the progress window for the length of a preparation, also when it fails.
 class ProgressScope {
 public:
-    explicit ProgressScope(PreparationProgress* progress) : m_progress(progress)
-    {
+    explicit ProgressScope(PreparationProgress* progress) : m_progress(progress) {
         if (m_progress)
             m_progress->begin();
     }
-    ~ProgressScope()
-    {
+    ~ProgressScope() {
         if (m_progress)
             m_progress->end();
     }
@@ -33,8 +31,7 @@ private:
 class TransactionScope {
 public:
     explicit TransactionScope(Table& table) : m_table(table) { m_table.beginTransaction(); }
-    ~TransactionScope()
-    {
+    ~TransactionScope() {
         if (!m_committed) {
             try {
                 m_table.rollback();
@@ -42,8 +39,7 @@ public:
             }
         }
     }
-    void commit()
-    {
+    void commit() {
         m_table.commit();
         m_committed = true;
     }
@@ -59,18 +55,15 @@ struct FieldCopy {
 };
 
 // The fields copied into each exam record, in the exam table's field order.
-std::vector<FieldCopy> fieldCopies(const Table& source, const Table& currentExam, Source kind)
-{
-    QStringList fields = {QStringLiteral("Q_EXAM_N"), QStringLiteral("Q_SECT"),
-                          QStringLiteral("Q_TEXT"),   QStringLiteral("Q_EXPL"),
-                          QStringLiteral("Q_TYPE"),   QStringLiteral("Q1"),
-                          QStringLiteral("Q2"),       QStringLiteral("Q3"),
-                          QStringLiteral("Q4"),       QStringLiteral("Q5"),
-                          QStringLiteral("Q6"),       QStringLiteral("Q_SIM"),
-                          QStringLiteral("A1"),       QStringLiteral("A2"),
-                          QStringLiteral("A3"),       QStringLiteral("A4"),
-                          QStringLiteral("A5"),       QStringLiteral("A6"),
-                          QStringLiteral("PICT1"),    QStringLiteral("PICT2")};
+std::vector<FieldCopy> fieldCopies(const Table& source, const Table& currentExam, Source kind) {
+    QStringList fields = {
+        QStringLiteral("Q_EXAM_N"), QStringLiteral("Q_SECT"), QStringLiteral("Q_TEXT"),
+        QStringLiteral("Q_EXPL"),   QStringLiteral("Q_TYPE"), QStringLiteral("Q1"),
+        QStringLiteral("Q2"),       QStringLiteral("Q3"),     QStringLiteral("Q4"),
+        QStringLiteral("Q5"),       QStringLiteral("Q6"),     QStringLiteral("Q_SIM"),
+        QStringLiteral("A1"),       QStringLiteral("A2"),     QStringLiteral("A3"),
+        QStringLiteral("A4"),       QStringLiteral("A5"),     QStringLiteral("A6"),
+        QStringLiteral("PICT1"),    QStringLiteral("PICT2")};
     if (kind == Source::UserSet) {
         // Items of the candidate's own set carry no exam number, simulation or exhibits.
         for (const char* skipped : {"Q_EXAM_N", "Q_SIM", "PICT1", "PICT2"})
@@ -79,24 +72,22 @@ std::vector<FieldCopy> fieldCopies(const Table& source, const Table& currentExam
     std::vector<FieldCopy> copies;
     for (const QString& field : fields)
         copies.push_back({source.fieldIndex(field), currentExam.fieldIndex(field)});
-    copies.push_back(
-        {source.fieldIndex(QStringLiteral("Q_ID")), currentExam.fieldIndex(QStringLiteral("Q_OR_NUMBER"))});
-    copies.push_back(
-        {source.fieldIndex(QStringLiteral("U_MEMO")), currentExam.fieldIndex(QStringLiteral("U_MEMO"))});
+    copies.push_back({source.fieldIndex(QStringLiteral("Q_ID")),
+                      currentExam.fieldIndex(QStringLiteral("Q_OR_NUMBER"))});
+    copies.push_back({source.fieldIndex(QStringLiteral("U_MEMO")),
+                      currentExam.fieldIndex(QStringLiteral("U_MEMO"))});
     return copies;
 }
 
 ExamRange prepare(Table& source, Table& currentExam, Source kind, int picks,
-                  PreparationProgress* progress)
-{
+                  PreparationProgress* progress) {
     ProgressScope progressScope(progress);
 
     std::vector<qint64> candidates;
     candidates.reserve(std::size_t(source.recordCount()));
     for (source.first(); !source.eof(); source.next()) {
-        candidates.push_back(kind == Source::QuestionBank
-                                 ? qint64(source.recNo())
-                                 : source.integer(QStringLiteral("Q_ID")));
+        candidates.push_back(kind == Source::QuestionBank ? qint64(source.recNo())
+                                                          : source.integer(QStringLiteral("Q_ID")));
         if (candidates.size() == std::size_t(source.recordCount()))
             break;
     }
@@ -133,25 +124,21 @@ ExamRange prepare(Table& source, Table& currentExam, Source kind, int picks,
 
 } // namespace
 
-ExamRange PrepareExamSet(Table& questionBank, Table& currentExam, PreparationProgress* progress)
-{
+ExamRange PrepareExamSet(Table& questionBank, Table& currentExam, PreparationProgress* progress) {
     return prepare(questionBank, currentExam, Source::QuestionBank, -1, progress);
 }
 
 ExamRange PrepareRandomSet(Table& questionBank, Table& currentExam, int questionCount,
-                           PreparationProgress* progress)
-{
+                           PreparationProgress* progress) {
     return prepare(questionBank, currentExam, Source::QuestionBank, std::max(0, questionCount),
                    progress);
 }
 
-ExamRange PrepareUserSet(Table& userSet, Table& currentExam, PreparationProgress* progress)
-{
+ExamRange PrepareUserSet(Table& userSet, Table& currentExam, PreparationProgress* progress) {
     return prepare(userSet, currentExam, Source::UserSet, -1, progress);
 }
 
-void ResetItemState(Table& currentExam, ItemStateArray& itemState)
-{
+void ResetItemState(Table& currentExam, ItemStateArray& itemState) {
     currentExam.first();
     itemState.resize(std::size_t(currentExam.recordCount()));
     const int section = currentExam.fieldIndex(QStringLiteral("Q_SECT"));

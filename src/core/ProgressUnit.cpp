@@ -4,8 +4,7 @@
 #include <QProgressBar>
 #include <QScreen>
 
-TProgressForm::TProgressForm(QWidget* parent) : Form(parent)
-{
+TProgressForm::TProgressForm(QWidget* parent) : Form(parent) {
     setWindowTitle(tr("Randomizing queastion set..."));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(231 + 2, 15 + 2);
@@ -16,8 +15,7 @@ TProgressForm::TProgressForm(QWidget* parent) : Form(parent)
     ProgressBar1->setAccessibleName(windowTitle());
 }
 
-void TProgressForm::begin()
-{
+void TProgressForm::begin() {
     m_running = true;
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -25,22 +23,19 @@ void TProgressForm::begin()
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void TProgressForm::setMaximum(int maximum)
-{
+void TProgressForm::setMaximum(int maximum) {
     ProgressBar1->setMaximum(std::max(0, maximum));
     m_repaintStep = std::max(1, maximum / 50);
 }
 
-void TProgressForm::setPosition(int position)
-{
+void TProgressForm::setPosition(int position) {
     ProgressBar1->setValue(position);
     // Paint now and then, without letting the candidate act while the set is built.
     if (position % m_repaintStep == 0)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void TProgressForm::end()
-{
+void TProgressForm::end() {
     m_running = false;
     hide();
 }

@@ -2,24 +2,21 @@
 
 namespace {
 
-QVector<FieldDefinition> choiceTexts()
-{
+QVector<FieldDefinition> choiceTexts() {
     QVector<FieldDefinition> fields;
     for (int i = 1; i <= 6; ++i)
         fields.append({QStringLiteral("Q%1").arg(i), FieldType::Text});
     return fields;
 }
 
-QVector<FieldDefinition> answerKey()
-{
+QVector<FieldDefinition> answerKey() {
     QVector<FieldDefinition> fields;
     for (int i = 1; i <= 6; ++i)
         fields.append({QStringLiteral("A%1").arg(i), FieldType::Boolean});
     return fields;
 }
 
-TableDefinition withCommonSettings(TableDefinition definition)
-{
+TableDefinition withCommonSettings(TableDefinition definition) {
     definition.lockRetry = LockRetry{15, 100};
     return definition;
 }
@@ -28,8 +25,7 @@ TableDefinition withCommonSettings(TableDefinition definition)
 
 namespace Tables {
 
-TableDefinition questionBank()
-{
+TableDefinition questionBank() {
     TableDefinition d;
     d.fileName = QuestionBankFile;
     d.fields = {{QStringLiteral("Q_ID"), FieldType::Integer},
@@ -49,8 +45,7 @@ TableDefinition questionBank()
     return withCommonSettings(d);
 }
 
-TableDefinition currentExam()
-{
+TableDefinition currentExam() {
     // Field order is the order in which a prepared item is written.
     TableDefinition d;
     d.fileName = CurrentExamFile;
@@ -69,8 +64,7 @@ TableDefinition currentExam()
     return withCommonSettings(d);
 }
 
-TableDefinition userSet()
-{
+TableDefinition userSet() {
     TableDefinition d;
     d.fileName = UserSetFile;
     d.fields = {{QStringLiteral("Q_ID"), FieldType::Integer},
@@ -79,8 +73,8 @@ TableDefinition userSet()
                 {QStringLiteral("Q_TYPE"), FieldType::Boolean}};
     d.fields += choiceTexts();
     d.fields += answerKey();
-    d.fields += {{QStringLiteral("Q_EXPL"), FieldType::Memo},
-                 {QStringLiteral("U_MEMO"), FieldType::Memo}};
+    d.fields +=
+        {{QStringLiteral("Q_EXPL"), FieldType::Memo}, {QStringLiteral("U_MEMO"), FieldType::Memo}};
     d.orderField = QStringLiteral("Q_ID");
     d.autoIncrementKey = true;
     return withCommonSettings(d);

@@ -11,8 +11,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-void TTestForm::PrepareNameDialog(bool questionCountEnabled)
-{
+void TTestForm::PrepareNameDialog(bool questionCountEnabled) {
     dtQSet->open();
     dtQSet->setFilter(QStringLiteral("Q_EXAM_N<>0"));
     dtQSet->setFiltered(true);
@@ -23,8 +22,7 @@ void TTestForm::PrepareNameDialog(bool questionCountEnabled)
     m_nameForm->setQuestionCountEnabled(questionCountEnabled);
 }
 
-void TTestForm::PracticeExam(int number)
-{
+void TTestForm::PracticeExam(int number) {
     const QChar letter(u'A' + (number - 1));
     PrepareNameDialog(false);
     m_nameForm->setWindowTitle(tr("Begin Practice Exam %1").arg(letter));
@@ -33,8 +31,7 @@ void TTestForm::PracticeExam(int number)
     BeginExam();
 }
 
-void TTestForm::AllQActExecute()
-{
+void TTestForm::AllQActExecute() {
     PrepareNameDialog(false);
     m_nameForm->setWindowTitle(tr("Take All Questions"));
     ExamTitle = tr("All Questions");
@@ -42,14 +39,12 @@ void TTestForm::AllQActExecute()
     BeginExam();
 }
 
-void TTestForm::acceptNameDialog()
-{
+void TTestForm::acceptNameDialog() {
     CandidateName = m_nameForm->CandidateName;
     TimeLimit = m_nameForm->TimeLimit;
 }
 
-void TTestForm::StartPreparedExam(const std::function<void()>& prepare)
-{
+void TTestForm::StartPreparedExam(const std::function<void()>& prepare) {
     Label3->setText(ExamTitle);
     Label3->setAccessibleName(ExamTitle);
     ExamMode = NoExam;
@@ -61,8 +56,7 @@ void TTestForm::StartPreparedExam(const std::function<void()>& prepare)
     StartTimer();
 }
 
-void TTestForm::BeginExam()
-{
+void TTestForm::BeginExam() {
     m_nameForm->SpinEdit1->setValue(DefaultTime);
     if (m_nameForm->ShowModal() != mrOk)
         return;
@@ -76,8 +70,7 @@ void TTestForm::BeginExam()
     });
 }
 
-void TTestForm::RandActExecute()
-{
+void TTestForm::RandActExecute() {
     m_nameForm->setWindowTitle(tr("Random Exam"));
     PrepareNameDialog(true);
     ExamTitle = tr("Random Exam");
@@ -96,8 +89,7 @@ void TTestForm::RandActExecute()
     });
 }
 
-void TTestForm::UserActExecute()
-{
+void TTestForm::UserActExecute() {
     dtUserSet->open();
     if (dtUserSet->isEmpty()) {
         dtUserSet->close();
@@ -110,8 +102,7 @@ void TTestForm::UserActExecute()
     BeginUserExam();
 }
 
-void TTestForm::BeginUserExam()
-{
+void TTestForm::BeginUserExam() {
     m_nameForm->SpinEdit1->setValue(DefaultTime);
     if (m_nameForm->ShowModal() != mrOk)
         return;
@@ -126,10 +117,11 @@ void TTestForm::BeginUserExam()
     NoteButton->hide();
 }
 
-qint64 TTestForm::timeLimitSeconds() const { return qRound64(TimeLimit * 86400.0); }
+qint64 TTestForm::timeLimitSeconds() const {
+    return qRound64(TimeLimit * 86400.0);
+}
 
-void TTestForm::StartTimer()
-{
+void TTestForm::StartTimer() {
     const bool running = TimerOn && ExamMode == Testing;
     TimeLabel->setVisible(running);
     TimeLabel->setText(FormatTimeSpan(timeLimitSeconds()));
@@ -137,8 +129,7 @@ void TTestForm::StartTimer()
     Timer1->Restart();
 }
 
-void TTestForm::Timer1Timer()
-{
+void TTestForm::Timer1Timer() {
     const qint64 elapsed = Timer1->ElapsedSeconds();
     TimeLabel->setText(FormatTimeSpan(timeLimitSeconds() - elapsed));
     if (elapsed >= timeLimitSeconds()) {
@@ -148,12 +139,11 @@ void TTestForm::Timer1Timer()
     }
 }
 
-void TTestForm::TimeExpired()
-{
-    const AppMessageBox::Button answer = AppMessageBox::show(
-        AppMessageBox::Type::Information,
-        tr("Your time has expired.\rDo you want continue the exam anyway?"),
-        AppMessageBox::No | AppMessageBox::Ok, this);
+void TTestForm::TimeExpired() {
+    const AppMessageBox::Button answer =
+        AppMessageBox::show(AppMessageBox::Type::Information,
+                            tr("Your time has expired.\rDo you want continue the exam anyway?"),
+                            AppMessageBox::No | AppMessageBox::Ok, this);
     if (answer == AppMessageBox::No)
         GradeButtonClick();
     else

@@ -7,8 +7,7 @@
 #include <QCheckBox>
 #include <QRadioButton>
 
-ItemState* TTestForm::currentItemState()
-{
+ItemState* TTestForm::currentItemState() {
     if (!dtCurrentSet->isOpen())
         return nullptr;
     const int r = dtCurrentSet->recNo();
@@ -17,18 +16,18 @@ ItemState* TTestForm::currentItemState()
     return &m_itemState[std::size_t(r - 1)];
 }
 
-void TTestForm::ALabelClick(int choice)
-{
+void TTestForm::ALabelClick(int choice) {
     if (!Item->RadioButton[choice]->isHidden())
         Item->RadioButton[choice]->setChecked(true);
     else
         Item->CheckBox[choice]->toggle();
 }
 
-void TTestForm::RadioButton1Click() { RadioChoicesChanged(); }
+void TTestForm::RadioButton1Click() {
+    RadioChoicesChanged();
+}
 
-void TTestForm::RadioChoicesChanged()
-{
+void TTestForm::RadioChoicesChanged() {
     ItemState* state = currentItemState();
     if (!state || ExamMode == NoExam)
         return;
@@ -45,8 +44,7 @@ void TTestForm::RadioChoicesChanged()
     CheckAnswer();
 }
 
-void TTestForm::CheckBoxClick(int choice)
-{
+void TTestForm::CheckBoxClick(int choice) {
     ItemState* state = currentItemState();
     if (!state || ExamMode == NoExam)
         return;
@@ -58,14 +56,12 @@ void TTestForm::CheckBoxClick(int choice)
     CheckAnswer();
 }
 
-void TTestForm::MarkBoxClick()
-{
+void TTestForm::MarkBoxClick() {
     if (ItemState* state = currentItemState())
         state->Marked = MarkBox->isChecked();
 }
 
-void TTestForm::CheckAnswer()
-{
+void TTestForm::CheckAnswer() {
     ItemState* state = currentItemState();
     if (!state)
         return;
@@ -74,4 +70,6 @@ void TTestForm::CheckAnswer()
     state->Correct = MatchesKey(*state, key);
 }
 
-void TTestForm::LearnButtonClick() { ShowAnswer(*Item, *dtCurrentSet); }
+void TTestForm::LearnButtonClick() {
+    ShowAnswer(*Item, *dtCurrentSet);
+}

@@ -12,13 +12,13 @@
 #include "Tables.h"
 
 #include <QCheckBox>
-#include <QRadioButton>
-#include <QShortcut>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QResizeEvent>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -27,8 +27,7 @@ constexpr int HeaderHeight = 45;
 constexpr int ButtonBarHeight = 41;
 constexpr int DesignWidth = 724;
 
-QFont pixelFont(const char* family, int pixels, bool bold = false, bool italic = false)
-{
+QFont pixelFont(const char* family, int pixels, bool bold = false, bool italic = false) {
     QFont font(QString::fromLatin1(family));
     font.setPixelSize(pixels);
     font.setBold(bold);
@@ -36,10 +35,11 @@ QFont pixelFont(const char* family, int pixels, bool bold = false, bool italic =
     return font;
 }
 
-QString withoutMnemonic(QString text) { return text.remove(u'&'); }
+QString withoutMnemonic(QString text) {
+    return text.remove(u'&');
+}
 
-void setTextColor(QWidget* widget, const QColor& color)
-{
+void setTextColor(QWidget* widget, const QColor& color) {
     QPalette colors = widget->palette();
     colors.setColor(QPalette::WindowText, color);
     widget->setPalette(colors);
@@ -48,8 +48,7 @@ void setTextColor(QWidget* widget, const QColor& color)
 } // namespace
 
 TTestForm::TTestForm(ItemStateArray& itemState, QWidget* parent)
-    : Form(parent), Mirelle(Tables::SessionName), m_itemState(itemState)
-{
+    : Form(parent), Mirelle(Tables::SessionName), m_itemState(itemState) {
     dtQSet = new Table(Mirelle, Tables::questionBank(), this);
     dtCurrentSet = new Table(Mirelle, Tables::currentExam(), this);
     dtUserSet = new Table(Mirelle, Tables::userSet(), this);
@@ -61,7 +60,8 @@ TTestForm::TTestForm(ItemStateArray& itemState, QWidget* parent)
 
     Timer1 = new TimeCounter(this);
     Timer1->setEnabled(false);
-    connect(Timer1, &TimeCounter::OnTimer, this, ErrorGuard::guarded(this, &TTestForm::Timer1Timer));
+    connect(Timer1, &TimeCounter::OnTimer, this,
+            ErrorGuard::guarded(this, &TTestForm::Timer1Timer));
 
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
@@ -103,8 +103,7 @@ TTestForm::TTestForm(ItemStateArray& itemState, QWidget* parent)
 
 TTestForm::~TTestForm() = default;
 
-void TTestForm::connectResponses()
-{
+void TTestForm::connectResponses() {
     for (int n = 0; n < 6; ++n) {
         connect(Item->ALabel[n], &ClickLabel::clicked, this,
                 [this, n] { ErrorGuard::run([this, n] { ALabelClick(n); }); });
@@ -116,7 +115,8 @@ void TTestForm::connectResponses()
         connect(Item->CheckBox[n], &QCheckBox::toggled, this,
                 [this, n] { ErrorGuard::run([this, n] { CheckBoxClick(n); }); });
     }
-    connect(MarkBox, &QCheckBox::toggled, this, ErrorGuard::guarded(this, &TTestForm::MarkBoxClick));
+    connect(MarkBox, &QCheckBox::toggled, this,
+            ErrorGuard::guarded(this, &TTestForm::MarkBoxClick));
     connect(LearnButton, &QPushButton::clicked, this,
             ErrorGuard::guarded(this, &TTestForm::LearnButtonClick));
     // The menu bar stays reachable from the keyboard when an item's "&f." takes Alt+F.
@@ -127,15 +127,14 @@ void TTestForm::connectResponses()
     });
 }
 
-void TTestForm::setDialogs(TNameForm* nameForm, TProgressForm* progressForm, TAboutForm* aboutForm)
-{
+void TTestForm::setDialogs(TNameForm* nameForm, TProgressForm* progressForm,
+                           TAboutForm* aboutForm) {
     m_nameForm = nameForm;
     m_progressForm = progressForm;
     m_aboutForm = aboutForm;
 }
 
-void TTestForm::buildMenus()
-{
+void TTestForm::buildMenus() {
     MainMenu = new QMenuBar(this);
     FileMenu = MainMenu->addMenu(tr("&File"));
     OptionsItem = FileMenu->addAction(tr("&Options..."));
@@ -157,17 +156,20 @@ void TTestForm::buildMenus()
     AllQAct = ExamsMenu->addAction(tr("&Take All &Questions"));
     RandAct = ExamsMenu->addAction(tr("&Random Exam"));
     UserAct = ExamsMenu->addAction(tr("&User Exam"));
-    connect(AllQAct, &QAction::triggered, this, ErrorGuard::guarded(this, &TTestForm::AllQActExecute));
-    connect(RandAct, &QAction::triggered, this, ErrorGuard::guarded(this, &TTestForm::RandActExecute));
-    connect(UserAct, &QAction::triggered, this, ErrorGuard::guarded(this, &TTestForm::UserActExecute));
+    connect(AllQAct, &QAction::triggered, this,
+            ErrorGuard::guarded(this, &TTestForm::AllQActExecute));
+    connect(RandAct, &QAction::triggered, this,
+            ErrorGuard::guarded(this, &TTestForm::RandActExecute));
+    connect(UserAct, &QAction::triggered, this,
+            ErrorGuard::guarded(this, &TTestForm::UserActExecute));
 
     HelpMenu = MainMenu->addMenu(tr("&Help"));
     AboutItem = HelpMenu->addAction(tr("Ab&out"));
-    connect(AboutItem, &QAction::triggered, this, ErrorGuard::guarded(this, &TTestForm::AboutClick));
+    connect(AboutItem, &QAction::triggered, this,
+            ErrorGuard::guarded(this, &TTestForm::AboutClick));
 }
 
-void TTestForm::buildHeader()
-{
+void TTestForm::buildHeader() {
     HeaderBar = new QFrame(this);
     HeaderBar->setFixedHeight(HeaderHeight);
     HeaderBar->setFrameStyle(QFrame::NoFrame);
@@ -213,8 +215,7 @@ void TTestForm::buildHeader()
     ReviewLabel->setAccessibleName(ReviewLabel->text());
 }
 
-void TTestForm::buildWelcomePanel()
-{
+void TTestForm::buildWelcomePanel() {
     Panel4 = new QFrame(CentrePanel);
     Panel4->setMinimumHeight(210);
 
@@ -224,16 +225,18 @@ void TTestForm::buildWelcomePanel()
     WelcomeLabel->setShadowDepth(2);
     WelcomeLabel->setAlignment(Qt::AlignCenter);
 
-    WelcomeText = new QLabel(tr("This program is designed to prepare you for the certification exam\n"
-                                "HV4-117: Installing, Configuring and Administering Windows Halvard 4.0"),
-                             Panel4);
+    WelcomeText =
+        new QLabel(tr("This program is designed to prepare you for the certification exam\n"
+                      "HV4-117: Installing, Configuring and Administering Windows Halvard 4.0"),
+                   Panel4);
     WelcomeText->setFont(pixelFont("MS Sans Serif", 13));
     WelcomeText->setAlignment(Qt::AlignCenter);
     WelcomeText->setAccessibleName(WelcomeText->text());
 
     SelectPanel = new QFrame(Panel4);
     SelectPanel->setFrameStyle(QFrame::NoFrame);
-    SelectLabel = new OutlinedLabel(tr("Please select the practice exam you want to begin."), SelectPanel);
+    SelectLabel =
+        new OutlinedLabel(tr("Please select the practice exam you want to begin."), SelectPanel);
     SelectLabel->setFont(pixelFont("Arial", 16, true, true));
     SelectLabel->setColor(QColor(0, 255, 0));
     SelectLabel->setShadowDepth(2);
@@ -242,7 +245,8 @@ void TTestForm::buildWelcomePanel()
     const QFont buttonFont = pixelFont("MS Sans Serif", 13);
     const char* letters = "ABCDEF";
     for (int i = 0; i < 6; ++i) {
-        fcShapeBtn[i] = new ShapeButton(QStringLiteral("&%1").arg(QLatin1Char(letters[i])), SelectPanel);
+        fcShapeBtn[i] =
+            new ShapeButton(QStringLiteral("&%1").arg(QLatin1Char(letters[i])), SelectPanel);
         fcShapeBtn[i]->setGeometry(0, 44, 30, 30);
         fcShapeBtn[i]->setColor(QColor(128, 0, 128));
         fcShapeBtn[i]->setRoundness(8);
@@ -272,8 +276,7 @@ void TTestForm::buildWelcomePanel()
     }
 }
 
-void TTestForm::buildButtonBar()
-{
+void TTestForm::buildButtonBar() {
     Panel2 = new QFrame(this);
     Panel2->setFixedHeight(ButtonBarHeight);
     const QFont font = pixelFont("MS Sans Serif", 13);
@@ -304,8 +307,7 @@ void TTestForm::buildButtonBar()
     }
 }
 
-void TTestForm::FormCreate()
-{
+void TTestForm::FormCreate() {
     // Registered before any table opens, so the protected files open without a prompt.
     Mirelle.addPassword(Tables::Password);
     setWindowState(Qt::WindowMaximized);
@@ -320,8 +322,7 @@ void TTestForm::FormCreate()
     CloseCurrentExam(); // the welcome layout
 }
 
-void TTestForm::layoutHeaderAndBars()
-{
+void TTestForm::layoutHeaderAndBars() {
     const int w = width();
     fcLabel1->setGeometry(0, 2, w, HeaderHeight - 2);
     Label3->setGeometry(w - 5 - 300, 4, 300, 18);
@@ -336,8 +337,7 @@ void TTestForm::layoutHeaderAndBars()
     SelectLabel->setGeometry(5, 12, panelWidth - 10, 22);
 }
 
-void TTestForm::resizeEvent(QResizeEvent* event)
-{
+void TTestForm::resizeEvent(QResizeEvent* event) {
     Form::resizeEvent(event);
     layout()->activate();
     layoutHeaderAndBars();
@@ -347,10 +347,11 @@ void TTestForm::resizeEvent(QResizeEvent* event)
         ArrangeExamButtons();
 }
 
-void TTestForm::ArrangeExamButtons() { ArrangeExamButtons(frameGeometry().width()); }
+void TTestForm::ArrangeExamButtons() {
+    ArrangeExamButtons(frameGeometry().width());
+}
 
-void TTestForm::ArrangeExamButtons(int windowWidth)
-{
+void TTestForm::ArrangeExamButtons(int windowWidth) {
     const int letterWidth = fcShapeBtn[0]->width();
     int left = int(RoundHalfEven(windowWidth - 6 * letterWidth - 36, 2));
     for (ShapeButton* button : fcShapeBtn) {
@@ -364,16 +365,14 @@ void TTestForm::ArrangeExamButtons(int windowWidth)
     }
 }
 
-void TTestForm::EnableExamCommands()
-{
+void TTestForm::EnableExamCommands() {
     for (QAction* action : Action)
         action->setEnabled(true);
     for (QAction* action : {AllQAct, RandAct, UserAct})
         action->setEnabled(true);
 }
 
-void TTestForm::ExamControls()
-{
+void TTestForm::ExamControls() {
     Panel4->hide();
     ScrollBox1->show();
     ScrollBox1->setEnabled(true);
@@ -391,8 +390,7 @@ void TTestForm::ExamControls()
     LearnButton->setEnabled(true);
 }
 
-void TTestForm::CloseCurrentExam()
-{
+void TTestForm::CloseCurrentExam() {
     ExamMode = NoExam;
     dtQSet->setFilter(QString());
     dtQSet->setFiltered(false);
@@ -403,8 +401,8 @@ void TTestForm::CloseCurrentExam()
     fcLabel1->show();
     ExamsMenu->setEnabled(true);
     ExamsMenu->menuAction()->setEnabled(true);
-    for (QWidget* w : std::initializer_list<QWidget*>{Label1, Label2, CorrectLabel, MarkBox,
-                                                      Label3, TimeLabel})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{Label1, Label2, CorrectLabel, MarkBox, Label3, TimeLabel})
         w->hide();
     Timer1->setEnabled(false);
     ReviewLabel->hide();
@@ -416,8 +414,7 @@ void TTestForm::CloseCurrentExam()
     ArrangeExamButtons();
 }
 
-void TTestForm::dsCurrentSetDataChange()
-{
+void TTestForm::dsCurrentSetDataChange() {
     if (ExamMode == NoExam)
         return;
     const int r = dtCurrentSet->recNo();
@@ -432,20 +429,22 @@ void TTestForm::dsCurrentSetDataChange()
     FileMenu->setTitle(Item->ALabel[5]->isHidden() ? tr("&File") : tr("File"));
 }
 
-void TTestForm::PrevButtonClick() { dtCurrentSet->prior(); }
+void TTestForm::PrevButtonClick() {
+    dtCurrentSet->prior();
+}
 
-void TTestForm::NextButtonClick() { dtCurrentSet->next(); }
+void TTestForm::NextButtonClick() {
+    dtCurrentSet->next();
+}
 
-void TTestForm::Button3Click()
-{
+void TTestForm::Button3Click() {
     if (AppMessageBox::show(AppMessageBox::Type::Confirmation,
                             tr("Are you sure you wish to end this exam?"),
                             AppMessageBox::Yes | AppMessageBox::No, this) == AppMessageBox::Yes)
         CloseCurrentExam();
 }
 
-void TTestForm::GradeButtonClick()
-{
+void TTestForm::GradeButtonClick() {
     if (ExamMode == Reviewing)
         GradeExam();
     if (ExamMode == Testing &&
@@ -455,8 +454,7 @@ void TTestForm::GradeButtonClick()
         GradeExam();
 }
 
-void TTestForm::GradeExam()
-{
+void TTestForm::GradeExam() {
     if (ExamMode == Testing) {
         if (m_scoreDisplay)
             m_scoreDisplay->showFigures(ComputeScoreFigures(m_itemState),
@@ -471,8 +469,7 @@ void TTestForm::GradeExam()
         m_scoreDisplay->showScoreModal();
 }
 
-void TTestForm::ReviewControls()
-{
+void TTestForm::ReviewControls() {
     MarkBox->hide();
     TimeLabel->hide();
     LearnButton->setEnabled(false);
@@ -480,20 +477,19 @@ void TTestForm::ReviewControls()
     ReviewLabel->show();
 }
 
-void TTestForm::AboutClick()
-{
+void TTestForm::AboutClick() {
     if (m_aboutForm)
         m_aboutForm->ShowModal();
 }
 
-bool TTestForm::FormCloseQuery()
-{
+bool TTestForm::FormCloseQuery() {
     if (ExamMode != Testing)
         return true;
-    return AppMessageBox::show(AppMessageBox::Type::Warning,
-                               tr("This exam is not completed.\rAre you shure ?"),
-                               AppMessageBox::Ok | AppMessageBox::Cancel,
-                               this) == AppMessageBox::Ok;
+    return AppMessageBox::show(
+               AppMessageBox::Type::Warning, tr("This exam is not completed.\rAre you shure ?"),
+               AppMessageBox::Ok | AppMessageBox::Cancel, this) == AppMessageBox::Ok;
 }
 
-void TTestForm::FormClose() { CloseCurrentExam(); }
+void TTestForm::FormClose() {
+    CloseCurrentExam();
+}

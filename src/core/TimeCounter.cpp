@@ -2,8 +2,7 @@
 
 #include <QElapsedTimer>
 
-QString FormatTimeSpan(qint64 seconds)
-{
+QString FormatTimeSpan(qint64 seconds) {
     seconds = std::max<qint64>(0, seconds);
     return QStringLiteral("%1:%2:%3")
         .arg(seconds / 3600)
@@ -12,8 +11,7 @@ QString FormatTimeSpan(qint64 seconds)
 }
 
 namespace {
-qint64 steadyNow()
-{
+qint64 steadyNow() {
     static QElapsedTimer clock = [] {
         QElapsedTimer t;
         t.start();
@@ -23,37 +21,32 @@ qint64 steadyNow()
 }
 } // namespace
 
-TimeCounter::TimeCounter(QObject* parent) : QObject(parent), m_clock(steadyNow)
-{
+TimeCounter::TimeCounter(QObject* parent) : QObject(parent), m_clock(steadyNow) {
     m_timer.setInterval(1000);
     connect(&m_timer, &QTimer::timeout, this, &TimeCounter::OnTimer);
     m_startMs = m_clock();
     setCounting(true);
 }
 
-void TimeCounter::setClock(Clock clock)
-{
+void TimeCounter::setClock(Clock clock) {
     m_clock = std::move(clock);
     Restart();
 }
 
-void TimeCounter::setEnabled(bool enabled)
-{
+void TimeCounter::setEnabled(bool enabled) {
     if (enabled)
         m_timer.start();
     else
         m_timer.stop();
 }
 
-qint64 TimeCounter::ElapsedSeconds() const
-{
+qint64 TimeCounter::ElapsedSeconds() const {
     if (!m_counting)
         return m_stoppedSeconds;
     return std::max<qint64>(0, (m_clock() - m_startMs) / 1000);
 }
 
-void TimeCounter::setCounting(bool counting)
-{
+void TimeCounter::setCounting(bool counting) {
     if (counting == m_counting)
         return;
     if (!counting)
@@ -63,8 +56,7 @@ void TimeCounter::setCounting(bool counting)
     m_counting = counting;
 }
 
-void TimeCounter::Restart()
-{
+void TimeCounter::Restart() {
     m_startMs = m_clock();
     m_stoppedSeconds = 0;
 }

@@ -13,8 +13,7 @@
 
 namespace {
 
-QFont pixelFont(const char* family, int pixels, bool bold = false, bool italic = false)
-{
+QFont pixelFont(const char* family, int pixels, bool bold = false, bool italic = false) {
     QFont font(QString::fromLatin1(family));
     font.setPixelSize(pixels);
     font.setBold(bold);
@@ -22,8 +21,7 @@ QFont pixelFont(const char* family, int pixels, bool bold = false, bool italic =
     return font;
 }
 
-QFont pointFont(const char* family, qreal points, bool bold = false, bool italic = false)
-{
+QFont pointFont(const char* family, qreal points, bool bold = false, bool italic = false) {
     QFont font(QString::fromLatin1(family));
     font.setPointSizeF(points);
     font.setBold(bold);
@@ -37,8 +35,7 @@ const QColor Red(255, 0, 0);
 
 } // namespace
 
-TScoreForm::TScoreForm(TTestForm* testForm, QWidget* parent) : Form(parent), m_testForm(testForm)
-{
+TScoreForm::TScoreForm(TTestForm* testForm, QWidget* parent) : Form(parent), m_testForm(testForm) {
     setWindowTitle(tr("Mirelle"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(582, 422);
@@ -98,14 +95,16 @@ TScoreForm::TScoreForm(TTestForm* testForm, QWidget* parent) : Form(parent), m_t
     BitBtn3->setGeometry(474, 389, 104, 30);
     for (QPushButton* button : {BitBtn1, BitBtn2, BitBtn3})
         button->setAccessibleName(button->text().remove(u'&'));
-    connect(BitBtn1, &QPushButton::clicked, this, ErrorGuard::guarded(this, &TScoreForm::BitBtn1Click));
-    connect(BitBtn2, &QPushButton::clicked, this, ErrorGuard::guarded(this, &TScoreForm::BitBtn2Click));
-    connect(BitBtn3, &QPushButton::clicked, this, ErrorGuard::guarded(this, &TScoreForm::BitBtn3Click));
+    connect(BitBtn1, &QPushButton::clicked, this,
+            ErrorGuard::guarded(this, &TScoreForm::BitBtn1Click));
+    connect(BitBtn2, &QPushButton::clicked, this,
+            ErrorGuard::guarded(this, &TScoreForm::BitBtn2Click));
+    connect(BitBtn3, &QPushButton::clicked, this,
+            ErrorGuard::guarded(this, &TScoreForm::BitBtn3Click));
     buildReport();
 }
 
-void TScoreForm::buildReport()
-{
+void TScoreForm::buildReport() {
     ppReport1.documentName = QStringLiteral("Score Report");
     ppTeeChart1.minimum = 0;
     ppTeeChart1.maximum = 1000;
@@ -134,14 +133,16 @@ void TScoreForm::buildReport()
     ppReport1.add(QStringLiteral("ppLabel1"),
                   R::Label{at(header, 114.3, 7.673, 67.998, 4.763), QString(),
                            pointFont("Arial", 11, true), Qt::AlignRight | Qt::AlignVCenter});
-    ppReport1.add(QStringLiteral("ppLine1"), R::Rule{QPointF(27.252 + 6.35, header + 13.229), 155.046, 0.75});
+    ppReport1.add(QStringLiteral("ppLine1"),
+                  R::Rule{QPointF(27.252 + 6.35, header + 13.229), 155.046, 0.75});
     ppReport1.add(QStringLiteral("ppSystemVariable1"),
                   R::DateField{at(header, 163.195, 13.97, 19.473, 4.022), pointFont("Arial", 10)});
     ppReport1.add(QStringLiteral("ppLabel5"),
                   R::Label{at(header, 76.465, 22.225, 48.948, 4.763),
                            QStringLiteral("Examination Score Report"), pointFont("Arial", 11, true),
                            Qt::AlignCenter});
-    ppReport1.add(QStringLiteral("ppShape1"), R::Frame{at(header, 15.081, 33.338, 167.482, 34.131)});
+    ppReport1.add(QStringLiteral("ppShape1"),
+                  R::Frame{at(header, 15.081, 33.338, 167.482, 34.131)});
     ppReport1.add(QStringLiteral("ppTeeChart1"),
                   R::Chart{at(header, 16.404, 34.925, 165.365, 31.221), &ppTeeChart1});
     ppReport1.add(QStringLiteral("ppLabel4"),
@@ -150,22 +151,22 @@ void TScoreForm::buildReport()
     ppReport1.add(QStringLiteral("ppLabel3"),
                   R::Label{at(header, 16.933, 88.106, 16.404, 4.233), QStringLiteral(" Sections "),
                            pointFont("Arial", 10, true), Qt::AlignRight | Qt::AlignVCenter});
-    ppReport1.add(QStringLiteral("ppLine2"), R::Rule{QPointF(15.081 + 6.35, header + 90.223), 167.482, 0.75});
+    ppReport1.add(QStringLiteral("ppLine2"),
+                  R::Rule{QPointF(15.081 + 6.35, header + 90.223), 167.482, 0.75});
     ppReport1.add(QStringLiteral("ppTeeChart2"),
                   R::Chart{at(header, 10.054, 92.604, 177.8, 45.508), &ppTeeChart2});
-    ppReport1.add(QStringLiteral("ppLine3"), R::Rule{QPointF(10.054 + 6.35, footer + 1.852), 172.509, 0.75});
-    ppReport1.add(QStringLiteral("ppLabel2"),
-                  R::Label{at(footer, 10.054, 2.381, 14.288, 3.969), QString(), pointFont("Arial", 9)});
+    ppReport1.add(QStringLiteral("ppLine3"),
+                  R::Rule{QPointF(10.054 + 6.35, footer + 1.852), 172.509, 0.75});
+    ppReport1.add(QStringLiteral("ppLabel2"), R::Label{at(footer, 10.054, 2.381, 14.288, 3.969),
+                                                       QString(), pointFont("Arial", 9)});
 }
 
-void TScoreForm::showFigures(const ScoreFigures& figures, const QString& titleLine)
-{
+void TScoreForm::showFigures(const ScoreFigures& figures, const QString& titleLine) {
     ComputeTotalScore(figures, titleLine);
     ComputeSectionScores(figures);
 }
 
-void TScoreForm::ComputeTotalScore(const ScoreFigures& figures, const QString& titleLine)
-{
+void TScoreForm::ComputeTotalScore(const ScoreFigures& figures, const QString& titleLine) {
     for (BarChartData* chart : {&TotalChart->data(), &ppTeeChart1}) {
         chart->clear();
         chart->addBar(figures.rawScore(), tr("Your score"), Green);
@@ -180,8 +181,7 @@ void TScoreForm::ComputeTotalScore(const ScoreFigures& figures, const QString& t
     TotalChart->update();
 }
 
-void TScoreForm::ComputeSectionScores(const ScoreFigures& figures)
-{
+void TScoreForm::ComputeSectionScores(const ScoreFigures& figures) {
     Chart1->data().clear();
     ppTeeChart2.clear();
     for (int s = 6; s >= 1; --s) {
@@ -192,15 +192,13 @@ void TScoreForm::ComputeSectionScores(const ScoreFigures& figures)
     Chart1->update();
 }
 
-void TScoreForm::leave()
-{
+void TScoreForm::leave() {
     m_leaving = true;
     close();
     m_leaving = false;
 }
 
-void TScoreForm::BitBtn1Click()
-{
+void TScoreForm::BitBtn1Click() {
     m_testForm->ExamMode = TTestForm::Reviewing;
     m_testForm->ReviewControls();
     m_testForm->LearnButton->setEnabled(false);
@@ -208,8 +206,7 @@ void TScoreForm::BitBtn1Click()
     leave();
 }
 
-void TScoreForm::BitBtn2Click()
-{
+void TScoreForm::BitBtn2Click() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QSizeF(210, 296), QPageSize::Millimeter));
     printer.setDocName(ppReport1.documentName);
@@ -220,8 +217,7 @@ void TScoreForm::BitBtn2Click()
     ppReport1.print(printer);
 }
 
-void TScoreForm::BitBtn3Click()
-{
+void TScoreForm::BitBtn3Click() {
     if (AppMessageBox::show(AppMessageBox::Type::Confirmation,
                             tr("Are you sure you wish to end this exam?"),
                             AppMessageBox::Yes | AppMessageBox::No, this) != AppMessageBox::Yes)

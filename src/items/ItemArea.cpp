@@ -8,15 +8,13 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
-void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
-{
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
 }
 
-ItemArea::ItemArea(QScrollArea* scrollBox) : ScrollBox1(scrollBox)
-{
+ItemArea::ItemArea(QScrollArea* scrollBox) : ScrollBox1(scrollBox) {
     ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     ScrollBox1->setWidgetResizable(false);
@@ -99,8 +97,7 @@ ItemArea::ItemArea(QScrollArea* scrollBox) : ScrollBox1(scrollBox)
         QWidget::setTabOrder(std::exchange(previous, next), next);
 }
 
-void ItemArea::updateContentHeight()
-{
+void ItemArea::updateContentHeight() {
     int bottom = 0;
     for (QWidget* child : Content->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (!child->isHidden())
@@ -108,8 +105,7 @@ void ItemArea::updateContentHeight()
     Content->resize(ScrollBox1->viewport()->width(), bottom + 17);
 }
 
-void ItemArea::setRadioStates(const bool states[6])
-{
+void ItemArea::setRadioStates(const bool states[6]) {
     // An exclusive group cannot clear its selected button; clear all first, then select.
     RadioGroup->setExclusive(false);
     for (int n = 0; n < 6; ++n)
@@ -121,8 +117,7 @@ void ItemArea::setRadioStates(const bool states[6])
             RadioButton[n]->setChecked(true);
 }
 
-void ItemArea::setHighlight(int choice, bool keyed)
-{
+void ItemArea::setHighlight(int choice, bool keyed) {
     QPalette colors = ALabel[choice]->palette();
     colors.setColor(QPalette::Window, keyed ? QColor(0, 255, 255) : QColor(255, 255, 255));
     ALabel[choice]->setPalette(colors);

@@ -18,26 +18,23 @@ constexpr int ChoiceLeft = 80;
 constexpr int RightMargin = 30;
 
 // Sizes a word-wrapping label to its text wrapped at `width`, narrowed to its widest line.
-void fitLabel(QLabel* label, int left, int top, int width, bool narrow)
-{
+void fitLabel(QLabel* label, int left, int top, int width, bool narrow) {
     const QRect bounds = label->fontMetrics().boundingRect(
-        QRect(0, 0, std::max(1, width), 1 << 24), Qt::TextWordWrap | Qt::AlignLeft,
-        label->text());
+        QRect(0, 0, std::max(1, width), 1 << 24), Qt::TextWordWrap | Qt::AlignLeft, label->text());
     const int textWidth = narrow ? std::min(width, bounds.width() + 1) : width;
-    label->setGeometry(left, top, std::max(1, textWidth), std::max(bounds.height(), label->text().isEmpty() ? 0 : 1));
+    label->setGeometry(left, top, std::max(1, textWidth),
+                       std::max(bounds.height(), label->text().isEmpty() ? 0 : 1));
 }
 
 } // namespace
 
-void ReadKey(const Table& currentExam, bool key[6])
-{
+void ReadKey(const Table& currentExam, bool key[6]) {
     for (int n = 0; n < 6; ++n)
         key[n] = currentExam.boolean(QStringLiteral("A%1").arg(n + 1));
 }
 
 void LayoutItem(ItemArea& area, const Table& currentExam, const ItemState* state,
-                QCheckBox* markBox)
-{
+                QCheckBox* markBox) {
     area.ScrollBox1->hide();
     area.ScrollBox1->verticalScrollBar()->setValue(0);
     const int areaWidth = area.ScrollBox1->width();
@@ -113,8 +110,7 @@ void LayoutItem(ItemArea& area, const Table& currentExam, const ItemState* state
     area.ScrollBox1->verticalScrollBar()->setValue(0);
 }
 
-void ShowAnswer(ItemArea& area, const Table& currentExam)
-{
+void ShowAnswer(ItemArea& area, const Table& currentExam) {
     bool key[6];
     ReadKey(currentExam, key);
     area.ExpText->show();
@@ -124,8 +120,7 @@ void ShowAnswer(ItemArea& area, const Table& currentExam)
 }
 
 void ShowItemStatus(ItemArea& area, const Table& currentExam, bool reviewing,
-                    const ItemState* state, QLabel* correctLabel)
-{
+                    const ItemState* state, QLabel* correctLabel) {
     if (reviewing) {
         ShowAnswer(area, currentExam);
     } else {

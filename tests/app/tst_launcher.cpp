@@ -17,28 +17,24 @@ class LauncherTest : public QObject {
     std::unique_ptr<AppForms> m_forms;
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         Startup::initialise();
         QImage logo(221, 48, QImage::Format_RGB32);
         logo.fill(Qt::darkBlue);
         QVERIFY(logo.save(m_programFolder.filePath(QStringLiteral("tarnwick-logo.bmp"))));
         ProgramFolder::setPathForTesting(m_programFolder.path());
     }
-    void init()
-    {
+    void init() {
         QDir::setCurrent(QDir::tempPath()); // started from elsewhere
         m_forms = std::make_unique<AppForms>();
     }
     void cleanup() { m_forms.reset(); }
 
-    void startsInTheProgramFolder()
-    {
+    void startsInTheProgramFolder() {
         QCOMPARE(QDir::currentPath(), QDir(m_programFolder.path()).canonicalPath());
     }
 
-    void looksAsDesigned_data()
-    {
+    void looksAsDesigned_data() {
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QColor>("color");
         QTest::addColumn<int>("top");
@@ -46,8 +42,7 @@ private slots:
         QTest::newRow("sampler") << "Test &Sampler" << QColor(128, 0, 128) << 50;
         QTest::newRow("exit") << "E&xit" << QColor(0, 128, 128) << 102;
     }
-    void looksAsDesigned()
-    {
+    void looksAsDesigned() {
         QFETCH(QString, caption);
         QFETCH(QColor, color);
         QFETCH(int, top);
@@ -67,8 +62,7 @@ private slots:
         QCOMPARE(button->accessibleName(), QString(caption).remove(u'&'));
     }
 
-    void startTestingShowsTheExamWindowAndComesBack()
-    {
+    void startTestingShowsTheExamWindowAndComesBack() {
         TMainForm* launcher = m_forms->MainForm.get();
         TTestForm* exam = m_forms->TestForm.get();
         launcher->show();
@@ -94,8 +88,7 @@ private slots:
         QCOMPARE(exam->ExamMode, TTestForm::NoExam);
     }
 
-    void exitAndCloseBoxEndTheProgram()
-    {
+    void exitAndCloseBoxEndTheProgram() {
         for (const bool viaButton : {true, false}) {
             TMainForm* launcher = m_forms->MainForm.get();
             launcher->show();

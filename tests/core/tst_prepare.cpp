@@ -30,8 +30,7 @@ class PrepareTest : public QObject {
     std::unique_ptr<Table> m_bank, m_exam, m_users;
 
     // 60 items: 40 of exam C (3), 15 of exam A (1), 5 retired (0).
-    static QVector<BankItem> fixture()
-    {
+    static QVector<BankItem> fixture() {
         QVector<BankItem> items;
         for (int id = 1; id <= 60; ++id)
             items.append(TestBank::item(id, id % 12 == 0 ? 0 : (id % 4 == 1 ? 1 : 3), id % 6 + 1));
@@ -41,15 +40,13 @@ class PrepareTest : public QObject {
         return items;
     }
 
-    std::unique_ptr<Table> open(const TableDefinition& d)
-    {
+    std::unique_ptr<Table> open(const TableDefinition& d) {
         auto t = std::make_unique<Table>(m_session, d);
         t->setFilePath(m_dir.filePath(d.fileName));
         return t;
     }
 
-    void filterBank(const QString& filter)
-    {
+    void filterBank(const QString& filter) {
         m_bank->close();
         m_bank->setFilter(filter);
         m_bank->setFiltered(true);
@@ -57,8 +54,7 @@ class PrepareTest : public QObject {
     }
 
     // The Q_OR_NUMBERs of the exam in record order, checking the numbering on the way.
-    QList<qint64> examItems()
-    {
+    QList<qint64> examItems() {
         QList<qint64> ids;
         int expected = 1;
         for (m_exam->first(); !m_exam->eof(); m_exam->next()) {
@@ -70,21 +66,18 @@ class PrepareTest : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         m_session.addPassword(Tables::Password);
         TestBank::writeTables(m_dir.path(), fixture());
     }
-    void init()
-    {
+    void init() {
         m_bank = open(Tables::questionBank());
         m_exam = open(Tables::currentExam());
         m_users = open(Tables::userSet());
     }
     void cleanup() { m_bank.reset(), m_exam.reset(), m_users.reset(); }
 
-    void practiceExamHoldsEachItemOnce()
-    {
+    void practiceExamHoldsEachItemOnce() {
         filterBank(QStringLiteral("Q_EXAM_N=3"));
         RecordingProgress progress;
         const ExamRange range = PrepareExamSet(*m_bank, *m_exam, &progress);
@@ -111,15 +104,13 @@ private slots:
         QVERIFY(examItems() != ids); // 1 in 40! to fail by chance
     }
 
-    void randomExamDrawsFromExamItemsOnly_data()
-    {
+    void randomExamDrawsFromExamItemsOnly_data() {
         QTest::addColumn<int>("picks");
         QTest::newRow("one") << 1;
         QTest::newRow("some") << 17;
         QTest::newRow("all") << 55;
     }
-    void randomExamDrawsFromExamItemsOnly()
-    {
+    void randomExamDrawsFromExamItemsOnly() {
         QFETCH(int, picks);
         filterBank(QStringLiteral("Q_EXAM_N<>0"));
         const ExamRange range = PrepareRandomSet(*m_bank, *m_exam, picks, nullptr);
@@ -130,8 +121,7 @@ private slots:
             QVERIFY2(id % 12 != 0, "a retired item was drawn");
     }
 
-    void copiesEveryFieldOfTheBank()
-    {
+    void copiesEveryFieldOfTheBank() {
         filterBank(QStringLiteral("Q_EXAM_N=1"));
         PrepareExamSet(*m_bank, *m_exam, nullptr);
         bool seen = false;
@@ -145,14 +135,15 @@ private slots:
             QCOMPARE(m_exam->integer(QStringLiteral("Q_EXAM_N")), 1);
             QCOMPARE(m_exam->integer(QStringLiteral("Q_SECT")), 4);
             QCOMPARE(m_exam->text(QStringLiteral("Q2")), QStringLiteral("bravo"));
-            QVERIFY(m_exam->boolean(QStringLiteral("A2")) && !m_exam->boolean(QStringLiteral("A1")));
-            QCOMPARE(m_exam->text(QStringLiteral("Q_TEXT")), QStringLiteral("Question number 9 of exam 1"));
+            QVERIFY(m_exam->boolean(QStringLiteral("A2")) &&
+                    !m_exam->boolean(QStringLiteral("A1")));
+            QCOMPARE(m_exam->text(QStringLiteral("Q_TEXT")),
+                     QStringLiteral("Question number 9 of exam 1"));
         }
         QVERIFY(seen);
     }
 
-    void userExamCopiesTheUserSet()
-    {
+    void userExamCopiesTheUserSet() {
         m_users->open();
         for (int i = 0; i < 3; ++i) {
             m_users->insert();
@@ -177,8 +168,7 @@ private slots:
         m_users->emptyTable();
     }
 
-    void itemStateIsSizedAndCleared()
-    {
+    void itemStateIsSizedAndCleared() {
         ItemStateArray state(70);
         state[3].Marked = state[3].Choice2 = state[3].Correct = true;
         filterBank(QStringLiteral("Q_EXAM_N=1"));
@@ -195,8 +185,7 @@ private slots:
         }
     }
 
-    void emptyFilterGivesEmptyExam()
-    {
+    void emptyFilterGivesEmptyExam() {
         filterBank(QStringLiteral("Q_EXAM_N=5"));
         ItemStateArray state(4);
         const ExamRange range = PrepareExamSet(*m_bank, *m_exam, nullptr);
@@ -206,8 +195,7 @@ private slots:
         QVERIFY(state.empty());
     }
 
-    void failedPreparationClosesTheProgressWindow()
-    {
+    void failedPreparationClosesTheProgressWindow() {
         filterBank(QStringLiteral("Q_EXAM_N=3"));
         m_exam->setFilePath(m_dir.filePath(QStringLiteral("absent.DAT")));
         RecordingProgress progress;
@@ -215,8 +203,7 @@ private slots:
         QCOMPARE(progress.ended, 1);
     }
 
-    void drawIsUniformAndBounded()
-    {
+    void drawIsUniformAndBounded() {
         std::mt19937_64 random(42);
         // More picks than candidates draws what exists instead of looping for ever.
         QCOMPARE(DrawItems({5, 6}, 3, random).size(), std::size_t(2));

@@ -31,8 +31,7 @@ class TestFormTest : public QObject {
     qint64 m_now = 0; // the test clock, in ms
 
     // Answers the next name dialog (OK, or Cancel), after letting `adjust` change it.
-    void answerNameDialog(bool ok, std::function<void(TNameForm&)> adjust = {})
-    {
+    void answerNameDialog(bool ok, std::function<void(TNameForm&)> adjust = {}) {
         auto* poll = new QTimer(m_name.get());
         connect(poll, &QTimer::timeout, m_name.get(), [this, poll, ok, adjust] {
             if (!m_name->isVisible())
@@ -46,23 +45,24 @@ class TestFormTest : public QObject {
         poll->start(5);
     }
 
-    void startExam(void (TTestForm::*command)(), std::function<void(TNameForm&)> adjust = {})
-    {
+    void startExam(void (TTestForm::*command)(), std::function<void(TNameForm&)> adjust = {}) {
         answerNameDialog(true, adjust);
         (m_form.get()->*command)();
     }
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         Startup::substituteFonts();
         QVector<BankItem> items;
         for (int id = 1; id <= 300; ++id)
-            items.append(TestBank::item(id, id <= 20 ? 0 : id == 21 ? 6 : (id - 22) % 5 + 1, id % 6 + 1));
+            items.append(TestBank::item(id,
+                                        id <= 20   ? 0
+                                        : id == 21 ? 6
+                                                   : (id - 22) % 5 + 1,
+                                        id % 6 + 1));
         TestBank::writeTables(m_folder.path(), items);
     }
-    void init()
-    {
+    void init() {
         QDir::setCurrent(m_folder.path());
         m_form = std::make_unique<TTestForm>(m_state);
         m_name = std::make_unique<TNameForm>();
@@ -71,16 +71,14 @@ private slots:
         m_form->Timer1->setClock([this] { return m_now; });
         m_form->show();
     }
-    void cleanup()
-    {
+    void cleanup() {
         m_form->CloseCurrentExam();
         m_form.reset();
         m_name.reset();
         m_progress.reset();
     }
 
-    void arrangesTheWelcomeButtons()
-    {
+    void arrangesTheWelcomeButtons() {
         m_form->ArrangeExamButtons(1024);
         QCOMPARE(m_form->fcShapeBtn[0]->x(), 404);
         QCOMPARE(m_form->fcShapeBtn[5]->x(), 584);
@@ -90,8 +88,7 @@ private slots:
         QCOMPARE(m_form->fcShapeBtn[2]->text(), QStringLiteral("&C"));
     }
 
-    void welcomeLayout()
-    {
+    void welcomeLayout() {
         QVERIFY(m_form->Panel4->isVisible());
         QVERIFY(!m_form->Panel2->isVisible() && !m_form->ScrollBox1->isVisible());
         QVERIFY(m_form->fcLabel1->isVisible());
@@ -102,8 +99,7 @@ private slots:
         QVERIFY(m_form->LearnButton->isHidden()); // Learn Now hidden by default
     }
 
-    void walksThroughAnExam()
-    {
+    void walksThroughAnExam() {
         startExam(&TTestForm::Action1Execute);
         QCOMPARE(m_form->ExamMode, TTestForm::Testing);
         QCOMPARE(m_form->LastRecNo, 56);
@@ -125,30 +121,30 @@ private slots:
         QVERIFY(m_form->PrevButton->isEnabled() && !m_form->NextButton->isEnabled());
     }
 
-    void oneItemExam()
-    {
+    void oneItemExam() {
         startExam(&TTestForm::Action6Execute);
         QCOMPARE(m_form->Label1->text(), QStringLiteral("Item 1 of 1"));
         QCOMPARE(m_form->Label2->text(), QStringLiteral("Item ID: 21"));
         QVERIFY(!m_form->PrevButton->isEnabled() && !m_form->NextButton->isEnabled());
     }
 
-    void closingAsks()
-    {
+    void closingAsks() {
         MessageBoxRecorder boxes;
         startExam(&TTestForm::Action2Execute);
         boxes.answer(AppMessageBox::Cancel);
         QVERIFY(!m_form->close());
         QCOMPARE(boxes.records.size(), 1);
         QCOMPARE(boxes.records[0].type, AppMessageBox::Type::Warning);
-        QCOMPARE(boxes.records[0].text, QStringLiteral("This exam is not completed.\rAre you shure ?"));
+        QCOMPARE(boxes.records[0].text,
+                 QStringLiteral("This exam is not completed.\rAre you shure ?"));
         QCOMPARE(boxes.records[0].buttons, AppMessageBox::Ok | AppMessageBox::Cancel);
         QCOMPARE(m_form->ExamMode, TTestForm::Testing);
         QVERIFY(m_form->dtCurrentSet->isOpen());
 
         boxes.answer(AppMessageBox::No);
         m_form->Button3->click();
-        QCOMPARE(boxes.records.last().text, QStringLiteral("Are you sure you wish to end this exam?"));
+        QCOMPARE(boxes.records.last().text,
+                 QStringLiteral("Are you sure you wish to end this exam?"));
         QCOMPARE(boxes.records.last().buttons, AppMessageBox::Yes | AppMessageBox::No);
         QCOMPARE(m_form->ExamMode, TTestForm::Testing);
         boxes.answer(AppMessageBox::Yes);
@@ -164,8 +160,7 @@ private slots:
         QCOMPARE(int(boxes.records.size()), before);
     }
 
-    void cancelledDialogChangesNothing()
-    {
+    void cancelledDialogChangesNothing() {
         answerNameDialog(false);
         m_form->Action2Execute();
         QCOMPARE(m_form->ExamMode, TTestForm::NoExam);
@@ -173,8 +168,7 @@ private slots:
         QVERIFY(!m_form->dtQSet->isOpen() && !m_form->dtCurrentSet->isOpen());
     }
 
-    void userExam()
-    {
+    void userExam() {
         MessageBoxRecorder boxes;
         m_form->UserActExecute();
         QCOMPARE(boxes.records.size(), 1);
@@ -197,8 +191,7 @@ private slots:
         m_form->dtUserSet->emptyTable();
     }
 
-    void nameDialogPresets()
-    {
+    void nameDialogPresets() {
         m_form->DefaultTime = 75;
         int shownMinutes = 0, offered = 0, preset = 0;
         bool countEnabled = true;
@@ -226,16 +219,17 @@ private slots:
         QCOMPARE(m_form->LastRecNo, 12);
         QCOMPARE(m_form->TimeLabel->text(), QStringLiteral("0:45:00"));
         m_form->CloseCurrentExam();
-        startExam(&TTestForm::RandActExecute, [&](TNameForm& d) { shownMinutes = d.SpinEdit1->value(); });
+        startExam(&TTestForm::RandActExecute,
+                  [&](TNameForm& d) { shownMinutes = d.SpinEdit1->value(); });
         QCOMPARE(shownMinutes, 45);
         QCOMPARE(m_form->LastRecNo, 280);
         m_form->CloseCurrentExam();
-        startExam(&TTestForm::AllQActExecute, [&](TNameForm& d) { shownMinutes = d.SpinEdit1->value(); });
+        startExam(&TTestForm::AllQActExecute,
+                  [&](TNameForm& d) { shownMinutes = d.SpinEdit1->value(); });
         QCOMPARE(shownMinutes, 75);
     }
 
-    void clock()
-    {
+    void clock() {
         MessageBoxRecorder boxes;
         startExam(&TTestForm::Action1Execute); // 90 minutes
         QVERIFY(m_form->TimeLabel->isVisible());
@@ -251,7 +245,8 @@ private slots:
         QCOMPARE(m_form->TimeLabel->text(), QStringLiteral("0:00:00"));
         QCOMPARE(boxes.records.size(), 1);
         QCOMPARE(boxes.records[0].type, AppMessageBox::Type::Information);
-        QCOMPARE(boxes.records[0].text, QStringLiteral("Your time has expired.\rDo you want continue the exam anyway?"));
+        QCOMPARE(boxes.records[0].text,
+                 QStringLiteral("Your time has expired.\rDo you want continue the exam anyway?"));
         QCOMPARE(boxes.records[0].buttons, AppMessageBox::No | AppMessageBox::Ok);
         QVERIFY(!m_form->TimeLabel->isVisible()); // OK: on without a clock
         QVERIFY(!m_form->Timer1->enabled());
@@ -268,7 +263,9 @@ private slots:
         boxes.answer(AppMessageBox::No);
         boxes.answer(AppMessageBox::Cancel);
         m_form->Timer1Timer();
-        QCOMPARE(boxes.records.last().text, QStringLiteral("This will end your practice exam.\rAre you sure to end this exam?"));
+        QCOMPARE(
+            boxes.records.last().text,
+            QStringLiteral("This will end your practice exam.\rAre you sure to end this exam?"));
         QCOMPARE(m_form->ExamMode, TTestForm::Testing);
         QCOMPARE(m_form->TimeLabel->text(), QStringLiteral("0:00:00"));
         QVERIFY(!m_form->Timer1->enabled());
@@ -279,10 +276,10 @@ private slots:
         QVERIFY(!m_form->TimeLabel->isVisible() && !m_form->Timer1->enabled());
     }
 
-    void examFileHeldByAnotherCopy()
-    {
+    void examFileHeldByAnotherCopy() {
         QProcess holder;
-        holder.start(QStringLiteral(TST_TABLE_EXE), {QStringLiteral("--hold"), m_folder.filePath(Tables::CurrentExamFile)});
+        holder.start(QStringLiteral(TST_TABLE_EXE),
+                     {QStringLiteral("--hold"), m_folder.filePath(Tables::CurrentExamFile)});
         QVERIFY(holder.waitForReadyRead(10000));
         MessageBoxRecorder boxes;
         m_form->dtCurrentSet->setLockRetry(LockRetry{2, 10});
@@ -292,7 +289,8 @@ private slots:
         holder.waitForFinished(10000);
         QCOMPARE(boxes.records.size(), 1);
         QCOMPARE(boxes.records[0].type, AppMessageBox::Type::Error);
-        QVERIFY2(boxes.records[0].text.contains(QStringLiteral("is in use by another copy of the program")),
+        QVERIFY2(boxes.records[0].text.contains(
+                     QStringLiteral("is in use by another copy of the program")),
                  qPrintable(boxes.records[0].text));
         QCOMPARE(m_form->ExamMode, TTestForm::NoExam);
         QVERIFY(m_form->Panel4->isVisible());

@@ -14,8 +14,7 @@ class BankTest : public QObject {
     const QDir m_app{QStringLiteral(TARNWICK_APP_DIR)};
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         // Reading also checks that every Q_ID equals its record number.
         m_items = BankFile::read(m_app.filePath(QStringLiteral("halvard.DAT")));
         QVERIFY(!m_items.isEmpty());
@@ -23,8 +22,7 @@ private slots:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
     }
 
-    void sixExamsOfFiftyCoveringEverySection()
-    {
+    void sixExamsOfFiftyCoveringEverySection() {
         std::map<qint64, std::map<qint64, int>> perExamAndSection;
         int retired = 0;
         for (const BankItem& item : m_items) {
@@ -49,8 +47,7 @@ private slots:
         }
     }
 
-    void enoughMultipleResponse()
-    {
+    void enoughMultipleResponse() {
         int multiple = 0, threeOrMore = 0;
         for (const BankItem& item : m_items) {
             multiple += item.multiple;
@@ -60,8 +57,7 @@ private slots:
         QVERIFY(threeOrMore > 0);
     }
 
-    void everyExhibitLoads()
-    {
+    void everyExhibitLoads() {
         int withPictures = 0;
         bool only1 = false, only2 = false, both = false, icon = false;
         for (const BankItem& item : m_items) {
@@ -82,8 +78,7 @@ private slots:
         QVERIFY(only1 && only2 && both && icon);
     }
 
-    void bothSimulationsInDifferentExams()
-    {
+    void bothSimulationsInDifferentExams() {
         std::map<QString, qint64> examOf;
         for (const BankItem& item : m_items) {
             if (item.simulation.isEmpty())
@@ -97,7 +92,8 @@ private slots:
         QVERIFY(examOf[QStringLiteral("SIM1")] != examOf[QStringLiteral("SIM2")]);
         const QImage diagram(m_app.filePath(QStringLiteral("sim1net.bmp")));
         QCOMPARE(diagram.size(), QSize(573, 339));
-        QCOMPARE(QImage(m_app.filePath(QStringLiteral("tarnwick-logo.bmp"))).size(), QSize(221, 48));
+        QCOMPARE(QImage(m_app.filePath(QStringLiteral("tarnwick-logo.bmp"))).size(),
+                 QSize(221, 48));
     }
 };
 

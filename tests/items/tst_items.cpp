@@ -19,10 +19,16 @@
 namespace {
 
 // Exam A of the fixture, by Q_ID.
-enum : qint64 { SingleB = 1, MultipleAC = 2, BothExhibits = 3, SecondExhibit = 4, Simulation = 5, Long = 6 };
+enum : qint64 {
+    SingleB = 1,
+    MultipleAC = 2,
+    BothExhibits = 3,
+    SecondExhibit = 4,
+    Simulation = 5,
+    Long = 6
+};
 
-QVector<BankItem> fixture(const QString& folder)
-{
+QVector<BankItem> fixture(const QString& folder) {
     QVector<BankItem> items;
     for (qint64 id = 1; id <= 6; ++id)
         items.append(TestBank::item(id, 1, 1));
@@ -33,7 +39,8 @@ QVector<BankItem> fixture(const QString& folder)
     items[SecondExhibit - 1].picture2 = QStringLiteral("two.bmp");
     items[Simulation - 1].simulation = QStringLiteral("SIM1");
     BankItem& longItem = items[Long - 1];
-    longItem.text = QString(QStringLiteral("A long question that wraps. ")).repeated(20) + QStringLiteral("\nSecond line.");
+    longItem.text = QString(QStringLiteral("A long question that wraps. ")).repeated(20) +
+                    QStringLiteral("\nSecond line.");
     for (int n = 0; n < 6; ++n)
         longItem.choices[n] = QString(QStringLiteral("choice %1 is long. ").arg(n)).repeated(8);
     longItem.key = QStringLiteral("F");
@@ -59,8 +66,7 @@ class ItemsTest : public QObject {
     ItemArea& area() { return *m_form->Item; }
     ItemState& state() { return *m_form->currentItemState(); }
 
-    void goToItem(qint64 id)
-    {
+    void goToItem(qint64 id) {
         Table& exam = *m_form->dtCurrentSet;
         for (exam.first(); !exam.eof(); exam.next())
             if (exam.integer(QStringLiteral("Q_OR_NUMBER")) == id)
@@ -69,13 +75,13 @@ class ItemsTest : public QObject {
     }
     int bottomOf(QWidget* w) { return w->geometry().bottom() + 1; }
 
-    void checkPositions()
-    {
+    void checkPositions() {
         goToItem(BothExhibits);
         const int panelBottom = bottomOf(area().QPanel);
         QCOMPARE(area().ExhBtnA->pos(), QPoint(1, panelBottom + 2));
         QCOMPARE(area().ExhBtnB->pos(), QPoint(96, panelBottom + 2));
-        QVERIFY(!area().ExhBtnA->isHidden() && !area().ExhBtnB->isHidden() && area().SPButton->isHidden());
+        QVERIFY(!area().ExhBtnA->isHidden() && !area().ExhBtnB->isHidden() &&
+                area().SPButton->isHidden());
         QCOMPARE(area().ALabel[0]->y(), panelBottom + 42);
         for (int n = 0; n < 4; ++n) {
             QVERIFY(!area().ALabel[n]->isHidden() && !area().RadioButton[n]->isHidden());
@@ -107,13 +113,11 @@ class ItemsTest : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         Startup::substituteFonts();
         TestBank::writeTables(m_folder.path(), fixture(m_folder.path()));
     }
-    void init()
-    {
+    void init() {
         QDir::setCurrent(m_folder.path());
         m_form = std::make_unique<TTestForm>(m_state);
         m_name = std::make_unique<TNameForm>();
@@ -133,8 +137,7 @@ private slots:
         poll->start(5);
         m_form->Action1Execute();
     }
-    void cleanup()
-    {
+    void cleanup() {
         m_form->CloseCurrentExam();
         m_form.reset();
         m_name.reset();
@@ -142,17 +145,18 @@ private slots:
     }
 
     void positions() { checkPositions(); }
-    void positionsAfterNarrowing()
-    {
+    void positionsAfterNarrowing() {
         m_form->resize(760, 600);
         QTest::qWait(20);
         checkPositions();
     }
 
-    void singleResponse()
-    {
+    void singleResponse() {
         goToItem(SingleB);
-        struct Step { int choice; bool correct; };
+        struct Step {
+            int choice;
+            bool correct;
+        };
         for (const Step step : {Step{0, false}, Step{1, true}, Step{2, false}}) {
             QTest::mouseClick(area().ALabel[step.choice], Qt::LeftButton, {}, QPoint(2, 2));
             for (int n = 0; n < 6; ++n)
@@ -164,10 +168,12 @@ private slots:
         QVERIFY(state().Choice3 && !state().Correct);
     }
 
-    void multipleResponse()
-    {
+    void multipleResponse() {
         goToItem(MultipleAC);
-        struct Step { int choice; bool correct; };
+        struct Step {
+            int choice;
+            bool correct;
+        };
         for (const Step step : {Step{0, false}, Step{2, true}, Step{3, false}, Step{3, true}}) {
             area().CheckBox[step.choice]->click();
             QCOMPARE(state().Correct, step.correct);
@@ -181,8 +187,7 @@ private slots:
         QVERIFY(state().Correct);
     }
 
-    void setByCodeIsRecorded()
-    {
+    void setByCodeIsRecorded() {
         // As a screen reader's toggle action would: no click, only a change of state.
         goToItem(SingleB);
         area().RadioButton[1]->setChecked(true);
@@ -193,8 +198,7 @@ private slots:
         QVERIFY(state().Choice1 && state().Choice3 && state().Correct);
     }
 
-    void revisitingRestoresWithoutChanging()
-    {
+    void revisitingRestoresWithoutChanging() {
         goToItem(SingleB);
         area().RadioButton[1]->setChecked(true);
         m_form->MarkBox->setChecked(true);
@@ -208,8 +212,7 @@ private slots:
         QVERIFY(state().Correct); // marking never changes it
     }
 
-    void learnNowLastsUntilTheNextMove()
-    {
+    void learnNowLastsUntilTheNextMove() {
         goToItem(MultipleAC);
         area().CheckBox[1]->setChecked(true);
         m_form->LearnButtonClick();
@@ -229,8 +232,7 @@ private slots:
         QVERIFY(state().Choice2 && area().CheckBox[1]->isChecked());
     }
 
-    void choicesFromTheKeyboard()
-    {
+    void choicesFromTheKeyboard() {
         m_form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
         goToItem(SingleB);
@@ -246,8 +248,7 @@ private slots:
         QCOMPARE(m_form->FileMenu->title(), QStringLiteral("&File"));
     }
 
-    void reviewChangesNothing()
-    {
+    void reviewChangesNothing() {
         goToItem(SingleB);
         area().RadioButton[0]->setChecked(true); // wrong
         m_form->ExamMode = TTestForm::Reviewing;
@@ -259,7 +260,8 @@ private slots:
         QVERIFY(area().RadioButton[0]->isChecked());
         QTest::mouseClick(area().ALabel[1], Qt::LeftButton, {}, QPoint(2, 2));
         area().RadioButton[2]->click();
-        QVERIFY(area().RadioButton[0]->isChecked() && state().Choice1 && !state().Choice2 && !state().Choice3);
+        QVERIFY(area().RadioButton[0]->isChecked() && state().Choice1 && !state().Choice2 &&
+                !state().Choice3);
         // Never answered reads "Incorrect"; answered right reads "Correct" in blue.
         goToItem(MultipleAC);
         QCOMPARE(m_form->CorrectLabel->text(), QStringLiteral("Incorrect"));

@@ -8,8 +8,7 @@
 // Records every message box and answers it from a queue (the default button once empty).
 class MessageBoxRecorder {
 public:
-    MessageBoxRecorder()
-    {
+    MessageBoxRecorder() {
         AppMessageBox::setTestHook([this](const AppMessageBox::Record& record) {
             records.append(record);
             return answers.isEmpty() ? AppMessageBox::defaultButton(record.buttons)

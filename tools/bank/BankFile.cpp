@@ -11,8 +11,7 @@
 
 namespace BankFile {
 
-void write(const QVector<BankItem>& items, const QString& path)
-{
+void write(const QVector<BankItem>& items, const QString& path) {
     const QString temporary = path + QStringLiteral(".new");
     QFile::remove(temporary);
     Table::createFile(temporary, Tables::questionBank(), Tables::Password);
@@ -49,13 +48,13 @@ void write(const QVector<BankItem>& items, const QString& path)
     }
     QFile::remove(path);
     if (!QFile::rename(temporary, path))
-        throw StoreError(QStringLiteral("%1: cannot be replaced").arg(QDir::toNativeSeparators(path)));
+        throw StoreError(
+            QStringLiteral("%1: cannot be replaced").arg(QDir::toNativeSeparators(path)));
 }
 
 namespace {
 
-BankItem readItem(const Table& table, const QString& origin)
-{
+BankItem readItem(const Table& table, const QString& origin) {
     BankItem item;
     item.origin = origin;
     item.examNumber = table.integer(QStringLiteral("Q_EXAM_N"));
@@ -77,8 +76,7 @@ BankItem readItem(const Table& table, const QString& origin)
 
 } // namespace
 
-QVector<BankItem> read(const QString& path)
-{
+QVector<BankItem> read(const QString& path) {
     Session session(Tables::SessionName);
     session.addPassword(Tables::Password);
     Table bank(session, Tables::questionBank());
@@ -99,8 +97,7 @@ QVector<BankItem> read(const QString& path)
     return items;
 }
 
-QVector<BankItem> readCurrentExam(const QString& path)
-{
+QVector<BankItem> readCurrentExam(const QString& path) {
     Session session(Tables::SessionName);
     session.addPassword(Tables::Password);
     Table exam(session, Tables::currentExam());
@@ -116,8 +113,7 @@ QVector<BankItem> readCurrentExam(const QString& path)
     return items;
 }
 
-QStringList createEmptyTables(const QString& folder)
-{
+QStringList createEmptyTables(const QString& folder) {
     QStringList created;
     const QDir dir(folder);
     for (const auto& definition : {Tables::currentExam(), Tables::userSet()}) {

@@ -12,35 +12,32 @@
 #include <algorithm>
 #include <map>
 
-bool BankItem::operator==(const BankItem& o) const
-{
+bool BankItem::operator==(const BankItem& o) const {
     return id == o.id && examNumber == o.examNumber && section == o.section &&
            multiple == o.multiple && text == o.text && choices == o.choices && key == o.key &&
-           explanation == o.explanation && simulation == o.simulation &&
-           picture1 == o.picture1 && picture2 == o.picture2 && memo == o.memo;
+           explanation == o.explanation && simulation == o.simulation && picture1 == o.picture1 &&
+           picture2 == o.picture2 && memo == o.memo;
 }
 
 namespace {
 
-const QStringList knownKeys = {"Q_ID",   "Q_EXAM_N", "Q_SECT", "Q_TYPE", "Q_TEXT", "choices",
-                               "key",    "Q_EXPL",   "Q_SIM",  "PICT1",  "PICT2",  "U_MEMO"};
+const QStringList knownKeys = {"Q_ID", "Q_EXAM_N", "Q_SECT", "Q_TYPE", "Q_TEXT", "choices",
+                               "key",  "Q_EXPL",   "Q_SIM",  "PICT1",  "PICT2",  "U_MEMO"};
 
-[[noreturn]] void refuse(const QString& origin, int index, const QString& what)
-{
+[[noreturn]] void refuse(const QString& origin, int index, const QString& what) {
     throw StoreError(QStringLiteral("%1: item %2: %3").arg(origin).arg(index + 1).arg(what));
 }
 
-qint64 integerOf(const QJsonObject& o, const char* name, const QString& origin, int index)
-{
+qint64 integerOf(const QJsonObject& o, const char* name, const QString& origin, int index) {
     const QJsonValue v = o.value(QLatin1String(name));
     if (!v.isDouble() || v.toDouble() != double(qint64(v.toDouble())))
-        refuse(origin, index, QStringLiteral("\"%1\" must be a whole number").arg(QLatin1String(name)));
+        refuse(origin, index,
+               QStringLiteral("\"%1\" must be a whole number").arg(QLatin1String(name)));
     return qint64(v.toDouble());
 }
 
 QString textOf(const QJsonObject& o, const char* name, const QString& origin, int index,
-               bool required)
-{
+               bool required) {
     const QJsonValue v = o.value(QLatin1String(name));
     if (v.isUndefined() && !required)
         return QString();
@@ -49,8 +46,7 @@ QString textOf(const QJsonObject& o, const char* name, const QString& origin, in
     return v.toString();
 }
 
-void writeString(QByteArray& out, const QString& text)
-{
+void writeString(QByteArray& out, const QString& text) {
     out += '"';
     for (const QChar c : text) {
         const char16_t u = c.unicode();
@@ -84,8 +80,7 @@ void writeString(QByteArray& out, const QString& text)
 
 namespace BankSource {
 
-QVector<BankItem> parse(const QByteArray& json, const QString& origin)
-{
+QVector<BankItem> parse(const QByteArray& json, const QString& origin) {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)
@@ -94,8 +89,8 @@ QVector<BankItem> parse(const QByteArray& json, const QString& origin)
                              .arg(error.offset)
                              .arg(error.errorString()));
     if (!document.isObject() || !document.object().value(QStringLiteral("items")).isArray())
-        throw StoreError(QStringLiteral("%1: the file must hold an object with an \"items\" list")
-                             .arg(origin));
+        throw StoreError(
+            QStringLiteral("%1: the file must hold an object with an \"items\" list").arg(origin));
     const QJsonArray list = document.object().value(QStringLiteral("items")).toArray();
     QVector<BankItem> items;
     for (int i = 0; i < list.size(); ++i) {
@@ -113,12 +108,14 @@ QVector<BankItem> parse(const QByteArray& json, const QString& origin)
         item.section = integerOf(o, "Q_SECT", origin, i);
         const QString type = textOf(o, "Q_TYPE", origin, i, true);
         if (type != u"single" && type != u"multiple")
-            refuse(origin, i, where + QStringLiteral(": Q_TYPE must be \"single\" or \"multiple\""));
+            refuse(origin, i,
+                   where + QStringLiteral(": Q_TYPE must be \"single\" or \"multiple\""));
         item.multiple = type == u"multiple";
         item.text = textOf(o, "Q_TEXT", origin, i, true);
         const QJsonValue choices = o.value(QStringLiteral("choices"));
         if (!choices.isArray() || choices.toArray().size() > 6)
-            refuse(origin, i, where + QStringLiteral(": \"choices\" must be a list of at most six texts"));
+            refuse(origin, i,
+                   where + QStringLiteral(": \"choices\" must be a list of at most six texts"));
         for (const QJsonValue& c : choices.toArray()) {
             if (!c.isString())
                 refuse(origin, i, where + QStringLiteral(": every choice must be a text"));
@@ -130,7 +127,9 @@ QVector<BankItem> parse(const QByteArray& json, const QString& origin)
         for (int k = 0; k < item.key.size(); ++k) {
             const QChar letter = item.key[k];
             if (letter < u'A' || letter > u'F' || (k > 0 && item.key[k - 1] >= letter))
-                refuse(origin, i, where + QStringLiteral(": \"key\" must list letters A..F once each, in order"));
+                refuse(origin, i,
+                       where +
+                           QStringLiteral(": \"key\" must list letters A..F once each, in order"));
         }
         item.explanation = textOf(o, "Q_EXPL", origin, i, true);
         item.simulation = textOf(o, "Q_SIM", origin, i, false);
@@ -142,13 +141,13 @@ QVector<BankItem> parse(const QByteArray& json, const QString& origin)
     return items;
 }
 
-QVector<BankItem> read(const QString& path)
-{
+QVector<BankItem> read(const QString& path) {
     QStringList files;
     const QFileInfo info(path);
     if (info.isDir()) {
         const QDir folder(path);
-        for (const QString& name : folder.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name))
+        for (const QString& name :
+             folder.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name))
             files.append(folder.filePath(name));
         if (files.isEmpty())
             throw StoreError(QStringLiteral("%1: the folder holds no .json file").arg(path));
@@ -165,8 +164,7 @@ QVector<BankItem> read(const QString& path)
     return items;
 }
 
-QByteArray write(const QVector<BankItem>& items)
-{
+QByteArray write(const QVector<BankItem>& items) {
     QByteArray out = "{\n  \"items\": [";
     for (int i = 0; i < items.size(); ++i) {
         const BankItem& item = items[i];
@@ -206,28 +204,31 @@ QByteArray write(const QVector<BankItem>& items)
     return out;
 }
 
-QStringList problems(const QVector<BankItem>& items, const QString& pictureFolder)
-{
+QStringList problems(const QVector<BankItem>& items, const QString& pictureFolder) {
     QStringList found;
     std::map<qint64, const BankItem*> byId;
     for (const BankItem& item : items) {
         const QString where = QStringLiteral("%1: Q_ID %2: ").arg(item.origin).arg(item.id);
         const auto [it, inserted] = byId.emplace(item.id, &item);
         if (!inserted)
-            found << where + QStringLiteral("the Q_ID is used twice (also in %1)").arg(it->second->origin);
+            found << where + QStringLiteral("the Q_ID is used twice (also in %1)")
+                                 .arg(it->second->origin);
         if (item.section < 1 || item.section > 6)
             found << where + QStringLiteral("section %1 is outside 1..6").arg(item.section);
         if (item.examNumber < 0 || item.examNumber > 6)
-            found << where + QStringLiteral("practice exam %1 is outside 0..6").arg(item.examNumber);
+            found << where +
+                         QStringLiteral("practice exam %1 is outside 0..6").arg(item.examNumber);
         if (!item.simulation.isEmpty()) {
             if (item.key != u"F")
                 found << where + QStringLiteral("a simulation item must have the key F alone");
         } else {
             if (!item.multiple && item.key.size() != 1)
-                found << where + QStringLiteral("a single-response item must have exactly one keyed choice");
+                found << where + QStringLiteral(
+                                     "a single-response item must have exactly one keyed choice");
             for (int c = 0; c < 6; ++c)
                 if (item.keyed(c) && item.choices[c].isEmpty())
-                    found << where + QStringLiteral("choice %1 is keyed but empty").arg(QChar(u'A' + c));
+                    found << where + QStringLiteral("choice %1 is keyed but empty")
+                                         .arg(QChar(u'A' + c));
         }
         for (const QString& picture : {item.picture1, item.picture2})
             if (!picture.isEmpty() && !pictureFolder.isEmpty() &&
@@ -239,7 +240,8 @@ QStringList problems(const QVector<BankItem>& items, const QString& pictureFolde
     for (const auto& [id, item] : byId) {
         if (id < expected || id > expected) {
             if (id > expected)
-                found << QStringLiteral("%1: Q_ID %2: the Q_IDs %3..%4 are missing; they must run 1..N without gaps")
+                found << QStringLiteral("%1: Q_ID %2: the Q_IDs %3..%4 are missing; they must run "
+                                        "1..N without gaps")
                              .arg(item->origin)
                              .arg(id)
                              .arg(expected)

@@ -12,8 +12,7 @@
 
 namespace {
 
-int usage()
-{
+int usage() {
     std::fputs("usage: tarnwick-bank build SRC OUT.DAT [--pictures DIR]\n"
                "       tarnwick-bank dump DAT [OUT.json]   (the bank or a current exam)\n"
                "       tarnwick-bank check DAT [--pictures DIR]\n"
@@ -22,20 +21,17 @@ int usage()
     return 2;
 }
 
-void printLines(const QStringList& lines)
-{
+void printLines(const QStringList& lines) {
     for (const QString& line : lines)
         std::fprintf(stderr, "%s\n", qPrintable(line));
 }
 
-QString optionValue(const QStringList& args, const QString& option, const QString& fallback)
-{
+QString optionValue(const QStringList& args, const QString& option, const QString& fallback) {
     const int at = args.indexOf(option);
     return at >= 0 && at + 1 < args.size() ? args[at + 1] : fallback;
 }
 
-int run(const QStringList& args)
-{
+int run(const QStringList& args) {
     if (args.size() < 2)
         return usage();
     const QString command = args[0];
@@ -91,8 +87,7 @@ int run(const QStringList& args)
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     try {
         return run(app.arguments().mid(1));

@@ -4,8 +4,7 @@
 #include <QDir>
 
 namespace {
-QString& overridePath()
-{
+QString& overridePath() {
     static QString folder;
     return folder;
 }
@@ -13,13 +12,16 @@ QString& overridePath()
 
 namespace ProgramFolder {
 
-QString path()
-{
+QString path() {
     return overridePath().isEmpty() ? QCoreApplication::applicationDirPath() : overridePath();
 }
 
-void setPathForTesting(const QString& folder) { overridePath() = folder; }
+void setPathForTesting(const QString& folder) {
+    overridePath() = folder;
+}
 
-void makeCurrent() { QDir::setCurrent(path()); }
+void makeCurrent() {
+    QDir::setCurrent(path());
+}
 
 } // namespace ProgramFolder

@@ -1,9 +1,10 @@
 #include "DataSource.h"
 
-DataSource::DataSource(Table* table, QObject* parent) : QObject(parent) { setTable(table); }
+DataSource::DataSource(Table* table, QObject* parent) : QObject(parent) {
+    setTable(table);
+}
 
-void DataSource::setTable(Table* table)
-{
+void DataSource::setTable(Table* table) {
     disconnect(m_dataConnection);
     disconnect(m_stateConnection);
     m_table = table;

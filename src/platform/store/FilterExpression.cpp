@@ -6,8 +6,7 @@
 #include <QRegularExpression>
 
 namespace {
-QString invalidFilterText(const QString& expression)
-{
+QString invalidFilterText(const QString& expression) {
     return QCoreApplication::translate(
                "Store", "The filter \"%1\" is not valid. A filter has the form FIELD = number, "
                         "with one of the operators = <> < > <= >=.")
@@ -15,10 +14,9 @@ QString invalidFilterText(const QString& expression)
 }
 } // namespace
 
-FilterExpression FilterExpression::parse(const QString& expression)
-{
-    static const QRegularExpression pattern(
-        QStringLiteral(R"(^\s*([A-Za-z_][A-Za-z0-9_]*)\s*(<>|<=|>=|=|<|>)\s*([+-]?[0-9]{1,18})\s*$)"));
+FilterExpression FilterExpression::parse(const QString& expression) {
+    static const QRegularExpression pattern(QStringLiteral(
+        R"(^\s*([A-Za-z_][A-Za-z0-9_]*)\s*(<>|<=|>=|=|<|>)\s*([+-]?[0-9]{1,18})\s*$)"));
     const QRegularExpressionMatch match = pattern.match(expression);
     if (!match.hasMatch())
         throw StoreError(invalidFilterText(expression));
@@ -45,8 +43,7 @@ FilterExpression FilterExpression::parse(const QString& expression)
     return result;
 }
 
-const char* FilterExpression::sqlOperator() const
-{
+const char* FilterExpression::sqlOperator() const {
     switch (m_op) {
     case Op::Equal:
         return "=";
@@ -64,8 +61,7 @@ const char* FilterExpression::sqlOperator() const
     return "=";
 }
 
-bool FilterExpression::matches(std::optional<qint64> fieldValue) const
-{
+bool FilterExpression::matches(std::optional<qint64> fieldValue) const {
     if (!fieldValue)
         return false;
     const qint64 v = *fieldValue;

@@ -10,8 +10,7 @@ public:
     explicit Session(QString name) : m_name(std::move(name)) {}
 
     const QString& name() const { return m_name; }
-    void addPassword(const QString& password)
-    {
+    void addPassword(const QString& password) {
         if (!m_passwords.contains(password))
             m_passwords.append(password);
     }

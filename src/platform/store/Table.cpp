@@ -2,7 +2,6 @@
 
 #include "StoreError.h"
 
-
 #include <sqlcipher/sqlite3.h>
 
 #include <QCoreApplication>
@@ -15,15 +14,13 @@ namespace {
 const QByteArray recordsTable = QByteArrayLiteral("records");
 const QByteArray metaTable = QByteArrayLiteral("tarnwick_meta");
 
-QByteArray quoted(const QString& identifier)
-{
+QByteArray quoted(const QString& identifier) {
     QByteArray name = identifier.toUtf8();
     name.replace('"', "\"\"");
     return '"' + name + '"';
 }
 
-QByteArray sqlTypeOf(FieldType type)
-{
+QByteArray sqlTypeOf(FieldType type) {
     switch (type) {
     case FieldType::Integer:
     case FieldType::Boolean:
@@ -35,18 +32,17 @@ QByteArray sqlTypeOf(FieldType type)
     return QByteArrayLiteral("TEXT");
 }
 
-QString displayPath(const QString& path) { return QDir::toNativeSeparators(path); }
+QString displayPath(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
 
 } // namespace
 
 Table::Table(Session& session, TableDefinition definition, QObject* parent)
     : QObject(parent), m_session(session), m_definition(std::move(definition)),
-      m_path(m_definition.fileName)
-{
-}
+      m_path(m_definition.fileName) {}
 
-Table::~Table()
-{
+Table::~Table() {
     // Destruction must not throw; an unposted change is lost like on a closing program.
     m_selectRecord.reset();
     m_insertRecord.reset();
@@ -54,13 +50,11 @@ Table::~Table()
         m_connection->close();
 }
 
-QString Table::filePath() const
-{
+QString Table::filePath() const {
     return m_resolvedPath.isEmpty() ? QFileInfo(m_path).absoluteFilePath() : m_resolvedPath;
 }
 
-void Table::fail(int rc, const QString& doing) const
-{
+void Table::fail(int rc, const QString& doing) const {
     const QString file = displayPath(filePath());
     QString text;
     switch (rc & 0xff) {
@@ -99,14 +93,12 @@ void Table::fail(int rc, const QString& doing) const
     throw StoreError(text);
 }
 
-void Table::requireOpen() const
-{
+void Table::requireOpen() const {
     if (!isOpen())
         throw StoreError(tr("The table file %1 is not open.").arg(displayPath(filePath())));
 }
 
-void Table::exec(const QByteArray& sql)
-{
+void Table::exec(const QByteArray& sql) {
     SqliteStatement statement(*m_connection, sql, m_definition.lockRetry);
     const int rc = statement.step();
     if (rc != SQLITE_DONE && rc != SQLITE_ROW)
@@ -114,13 +106,15 @@ void Table::exec(const QByteArray& sql)
 }
 
 void Table::createFile(const QString& path, const TableDefinition& definition,
-                       const QString& password)
-{
+                       const QString& password) {
     if (QFileInfo::exists(path))
-        throw StoreError(QCoreApplication::translate("Store", "The table file %1 already exists.").arg(displayPath(path)));
+        throw StoreError(QCoreApplication::translate("Store", "The table file %1 already exists.")
+                             .arg(displayPath(path)));
     SqliteConnection connection;
     if (connection.open(path, true) != SQLITE_OK || connection.key(password) != SQLITE_OK)
-        throw StoreError(QCoreApplication::translate("Store", "The table file %1 cannot be created.").arg(displayPath(path)));
+        throw StoreError(
+            QCoreApplication::translate("Store", "The table file %1 cannot be created.")
+                .arg(displayPath(path)));
 
     QByteArray columns;
     if (definition.autoIncrementKey)
@@ -150,21 +144,20 @@ void Table::createFile(const QString& path, const TableDefinition& definition,
             connection.close();
             QFile::remove(path);
             throw StoreError(
-                QCoreApplication::translate("Store", "The table file %1 cannot be created: %2.").arg(displayPath(path), detail));
+                QCoreApplication::translate("Store", "The table file %1 cannot be created: %2.")
+                    .arg(displayPath(path), detail));
         }
     }
 }
 
-void Table::openConnection()
-{
+void Table::openConnection() {
     const QFileInfo info(m_path);
     m_resolvedPath = info.absoluteFilePath();
     if (info.isDir())
         throw StoreError(tr("The table file %1 cannot be opened: it is a folder, not a file.")
                              .arg(displayPath(m_resolvedPath)));
     if (!info.exists())
-        throw StoreError(
-            tr("The table file %1 does not exist.").arg(displayPath(m_resolvedPath)));
+        throw StoreError(tr("The table file %1 does not exist.").arg(displayPath(m_resolvedPath)));
 
     QStringList passwords = m_session.passwords();
     if (passwords.isEmpty())
@@ -198,8 +191,7 @@ void Table::openConnection()
     fail(lastError);
 }
 
-void Table::checkSchema()
-{
+void Table::checkSchema() {
     {
         SqliteStatement meta(*m_connection,
                              "SELECT value FROM " + metaTable + " WHERE name='format'",
@@ -232,18 +224,17 @@ void Table::checkSchema()
             throw StoreError(tr("The table file %1 lacks the field %2.")
                                  .arg(displayPath(m_resolvedPath), field.name));
     }
-    m_orderColumn =
-        m_definition.orderField.isEmpty() ? -1 : m_columnOf.value(m_definition.orderField.toUpper());
+    m_orderColumn = m_definition.orderField.isEmpty()
+                        ? -1
+                        : m_columnOf.value(m_definition.orderField.toUpper());
 }
 
-void Table::acquireExclusiveLock()
-{
+void Table::acquireExclusiveLock() {
     exec("BEGIN EXCLUSIVE");
     exec("COMMIT");
 }
 
-void Table::open()
-{
+void Table::open() {
     if (isOpen())
         return;
     openConnection();
@@ -278,8 +269,7 @@ void Table::open()
     }
 }
 
-void Table::close()
-{
+void Table::close() {
     if (!isOpen())
         return;
     if (m_state == State::Edit || m_state == State::Insert)
@@ -301,8 +291,7 @@ void Table::close()
     setState(State::Inactive);
 }
 
-void Table::setFilter(const QString& expression)
-{
+void Table::setFilter(const QString& expression) {
     std::optional<FilterExpression> parsed;
     if (!expression.trimmed().isEmpty()) {
         try {
@@ -321,8 +310,7 @@ void Table::setFilter(const QString& expression)
         applyFilter();
 }
 
-void Table::setFiltered(bool filtered)
-{
+void Table::setFiltered(bool filtered) {
     if (filtered == m_filtered)
         return;
     if (filtered && isOpen() && m_filter && !m_columnOf.contains(m_filter->field()))
@@ -333,16 +321,14 @@ void Table::setFiltered(bool filtered)
         applyFilter();
 }
 
-void Table::applyFilter()
-{
+void Table::applyFilter() {
     if (m_state == State::Edit || m_state == State::Insert)
         post();
     loadRows();
     first();
 }
 
-void Table::loadRows()
-{
+void Table::loadRows() {
     const bool filtering = m_filtered && m_filter;
     QByteArray sql = "SELECT rowid, ";
     sql += m_orderColumn >= 0 ? quoted(m_columns[m_orderColumn]) : QByteArray("rowid");
@@ -372,23 +358,20 @@ void Table::loadRows()
     m_currentLoaded = false;
 }
 
-void Table::setState(State state)
-{
+void Table::setState(State state) {
     if (state == m_state)
         return;
     m_state = state;
     emit stateChanged();
 }
 
-void Table::moveTo(int visibleIndex)
-{
+void Table::moveTo(int visibleIndex) {
     m_cursor = visibleIndex;
     m_currentLoaded = false;
     emit dataChanged(QString());
 }
 
-void Table::first()
-{
+void Table::first() {
     requireOpen();
     if (m_state != State::Browse)
         post();
@@ -404,8 +387,7 @@ void Table::first()
     moveTo(0);
 }
 
-void Table::last()
-{
+void Table::last() {
     requireOpen();
     if (m_state != State::Browse)
         post();
@@ -418,8 +400,7 @@ void Table::last()
     moveTo(int(m_visible.size()) - 1);
 }
 
-void Table::next()
-{
+void Table::next() {
     requireOpen();
     if (m_state != State::Browse)
         post();
@@ -431,8 +412,7 @@ void Table::next()
     }
 }
 
-void Table::prior()
-{
+void Table::prior() {
     requireOpen();
     if (m_state != State::Browse)
         post();
@@ -444,8 +424,7 @@ void Table::prior()
     }
 }
 
-int Table::recNo() const
-{
+int Table::recNo() const {
     if (m_state != State::Browse && m_state != State::Edit)
         return 0;
     if (m_visible.empty())
@@ -453,22 +432,19 @@ int Table::recNo() const
     return m_visible[m_cursor] + 1;
 }
 
-int Table::visibleIndexOfPosition(int position) const
-{
+int Table::visibleIndexOfPosition(int position) const {
     const auto it = std::lower_bound(m_visible.begin(), m_visible.end(), position);
     if (it == m_visible.end() || *it != position)
         return -1;
     return int(it - m_visible.begin());
 }
 
-void Table::setRecNo(int recNo)
-{
+void Table::setRecNo(int recNo) {
     requireOpen();
     if (m_state != State::Browse)
         post();
-    const int index = (recNo >= 1 && recNo <= int(m_rows.size()))
-                          ? visibleIndexOfPosition(recNo - 1)
-                          : -1;
+    const int index =
+        (recNo >= 1 && recNo <= int(m_rows.size())) ? visibleIndexOfPosition(recNo - 1) : -1;
     if (index < 0)
         throw StoreError(tr("The table file %1 has no record number %2.")
                              .arg(displayPath(filePath()))
@@ -477,14 +453,12 @@ void Table::setRecNo(int recNo)
     moveTo(index);
 }
 
-int Table::recordCount() const
-{
+int Table::recordCount() const {
     requireOpen();
     return int(m_visible.size());
 }
 
-bool Table::findKey(qint64 key)
-{
+bool Table::findKey(qint64 key) {
     requireOpen();
     if (m_state != State::Browse)
         post();
@@ -492,8 +466,7 @@ bool Table::findKey(qint64 key)
     if (m_orderColumn >= 0) {
         const auto it = std::lower_bound(m_rows.begin(), m_rows.end(), key,
                                          [](const Row& row, qint64 k) { return row.key < k; });
-        for (auto candidate = it; candidate != m_rows.end() && candidate->key == key;
-             ++candidate) {
+        for (auto candidate = it; candidate != m_rows.end() && candidate->key == key; ++candidate) {
             const int p = int(candidate - m_rows.begin());
             if (visibleIndexOfPosition(p) >= 0) {
                 position = p;
@@ -509,8 +482,7 @@ bool Table::findKey(qint64 key)
     return true;
 }
 
-QByteArray Table::columnList() const
-{
+QByteArray Table::columnList() const {
     QByteArray list;
     for (const QString& column : m_columns) {
         if (!list.isEmpty())
@@ -520,8 +492,7 @@ QByteArray Table::columnList() const
     return list;
 }
 
-const QVector<QVariant>& Table::currentValues() const
-{
+const QVector<QVariant>& Table::currentValues() const {
     if (m_currentLoaded)
         return m_current;
     m_current = QVector<QVariant>(m_columns.size());
@@ -549,8 +520,7 @@ const QVector<QVariant>& Table::currentValues() const
     return m_current;
 }
 
-int Table::columnOf(const QString& name) const
-{
+int Table::columnOf(const QString& name) const {
     const auto it = m_columnOf.constFind(name.toUpper());
     if (it == m_columnOf.cend())
         throw StoreError(
@@ -558,62 +528,55 @@ int Table::columnOf(const QString& name) const
     return *it;
 }
 
-bool Table::hasField(const QString& name) const { return m_columnOf.contains(name.toUpper()); }
+bool Table::hasField(const QString& name) const {
+    return m_columnOf.contains(name.toUpper());
+}
 
-int Table::fieldIndex(const QString& name) const
-{
+int Table::fieldIndex(const QString& name) const {
     requireOpen();
     return columnOf(name);
 }
 
-QVariant Table::valueAt(int column) const
-{
+QVariant Table::valueAt(int column) const {
     requireOpen();
     if (m_state == State::Edit || m_state == State::Insert)
         return m_buffer.value(column);
     return currentValues().value(column);
 }
 
-QVariant Table::value(const QString& name) const
-{
+QVariant Table::value(const QString& name) const {
     requireOpen();
     return valueAt(columnOf(name));
 }
 
-qint64 Table::integer(const QString& name) const
-{
+qint64 Table::integer(const QString& name) const {
     const QVariant v = value(name);
     return v.isNull() ? 0 : v.toLongLong();
 }
 
-QString Table::text(const QString& name) const
-{
+QString Table::text(const QString& name) const {
     const QVariant v = value(name);
     return v.isNull() ? QString() : v.toString();
 }
 
-bool Table::boolean(const QString& name) const
-{
+bool Table::boolean(const QString& name) const {
     const QVariant v = value(name);
     return !v.isNull() && v.toLongLong() != 0;
 }
 
-void Table::setValueAt(int column, const QVariant& value)
-{
+void Table::setValueAt(int column, const QVariant& value) {
     if (m_state != State::Edit && m_state != State::Insert)
         throw StoreError(tr("The table file %1 is not being edited.").arg(displayPath(filePath())));
     m_buffer[column] = value;
     emit dataChanged(m_columns[column]);
 }
 
-void Table::setValue(const QString& name, const QVariant& value)
-{
+void Table::setValue(const QString& name, const QVariant& value) {
     requireOpen();
     setValueAt(columnOf(name), value);
 }
 
-void Table::append()
-{
+void Table::append() {
     requireOpen();
     if (m_state != State::Browse)
         post();
@@ -622,8 +585,7 @@ void Table::append()
     emit dataChanged(QString());
 }
 
-void Table::edit()
-{
+void Table::edit() {
     requireOpen();
     if (m_state == State::Edit || m_state == State::Insert)
         return;
@@ -636,24 +598,21 @@ void Table::edit()
     setState(State::Edit);
 }
 
-qint64 Table::orderKeyOf(qint64 rowId, const QVector<QVariant>& values) const
-{
+qint64 Table::orderKeyOf(qint64 rowId, const QVector<QVariant>& values) const {
     if (m_orderColumn < 0)
         return rowId;
     const QVariant key = values.value(m_orderColumn);
     return key.isNull() ? std::numeric_limits<qint64>::min() : key.toLongLong();
 }
 
-bool Table::passesFilter(const QVector<QVariant>& values) const
-{
+bool Table::passesFilter(const QVector<QVariant>& values) const {
     if (!(m_filtered && m_filter))
         return true;
     const QVariant v = values.value(m_columnOf.value(m_filter->field()));
     return m_filter->matches(v.isNull() ? std::nullopt : std::optional<qint64>(v.toLongLong()));
 }
 
-void Table::post()
-{
+void Table::post() {
     requireOpen();
     if (m_state == State::Browse)
         return;
@@ -662,11 +621,11 @@ void Table::post()
             QByteArray placeholders;
             for (int i = 0; i < m_columns.size(); ++i)
                 placeholders += (i ? ", ?" : "?") + QByteArray::number(i + 1);
-            m_insertRecord = std::make_unique<SqliteStatement>(
-                *m_connection,
-                "INSERT INTO " + recordsTable + '(' + columnList() + ") VALUES(" + placeholders +
-                    ')',
-                m_definition.lockRetry);
+            m_insertRecord = std::make_unique<SqliteStatement>(*m_connection,
+                                                               "INSERT INTO " + recordsTable + '(' +
+                                                                   columnList() + ") VALUES(" +
+                                                                   placeholders + ')',
+                                                               m_definition.lockRetry);
         }
         SqliteStatement& insert = *m_insertRecord;
         insert.reset();
@@ -680,11 +639,10 @@ void Table::post()
         if (m_definition.autoIncrementKey && m_orderColumn >= 0)
             m_buffer[m_orderColumn] = QVariant(rowId);
         const Row row{rowId, orderKeyOf(rowId, m_buffer)};
-        const auto at = std::upper_bound(m_rows.begin(), m_rows.end(), row,
-                                         [](const Row& a, const Row& b) {
-                                             return a.key < b.key ||
-                                                    (a.key == b.key && a.rowId < b.rowId);
-                                         });
+        const auto at =
+            std::upper_bound(m_rows.begin(), m_rows.end(), row, [](const Row& a, const Row& b) {
+                return a.key < b.key || (a.key == b.key && a.rowId < b.rowId);
+            });
         const int position = int(at - m_rows.begin());
         const bool visible = passesFilter(m_buffer);
         if (position == int(m_rows.size())) {
@@ -741,8 +699,7 @@ void Table::post()
     emit dataChanged(QString());
 }
 
-void Table::cancel()
-{
+void Table::cancel() {
     requireOpen();
     if (m_state == State::Browse)
         return;
@@ -751,8 +708,7 @@ void Table::cancel()
     emit dataChanged(QString());
 }
 
-void Table::deleteRecord()
-{
+void Table::deleteRecord() {
     requireOpen();
     if (m_state == State::Insert) {
         cancel();
@@ -781,8 +737,7 @@ void Table::deleteRecord()
     emit dataChanged(QString());
 }
 
-void Table::emptyOpenTable()
-{
+void Table::emptyOpenTable() {
     if (m_state != State::Browse)
         cancel();
     exec("DELETE FROM " + recordsTable);
@@ -796,8 +751,7 @@ void Table::emptyOpenTable()
     emit dataChanged(QString());
 }
 
-void Table::emptyClosedFile()
-{
+void Table::emptyClosedFile() {
     open();
     try {
         emptyOpenTable();
@@ -808,23 +762,20 @@ void Table::emptyClosedFile()
     close();
 }
 
-void Table::emptyTable()
-{
+void Table::emptyTable() {
     if (isOpen())
         emptyOpenTable();
     else
         emptyClosedFile();
 }
 
-void Table::beginTransaction()
-{
+void Table::beginTransaction() {
     requireOpen();
     if (m_transactionDepth++ == 0)
         exec("BEGIN IMMEDIATE");
 }
 
-void Table::commit()
-{
+void Table::commit() {
     requireOpen();
     if (m_transactionDepth == 0)
         return;
@@ -832,8 +783,7 @@ void Table::commit()
         exec("COMMIT");
 }
 
-void Table::rollback()
-{
+void Table::rollback() {
     requireOpen();
     if (m_transactionDepth == 0)
         return;

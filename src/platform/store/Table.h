@@ -135,7 +135,7 @@ private:
     std::optional<FilterExpression> m_filter;
     bool m_filtered = false;
 
-    QStringList m_columns;         // file's columns, in file order
+    QStringList m_columns;          // file's columns, in file order
     QHash<QString, int> m_columnOf; // upper-case name -> column
     int m_orderColumn = -1;
 

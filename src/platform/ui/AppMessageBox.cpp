@@ -5,8 +5,7 @@
 #include <QPushButton>
 
 namespace {
-AppMessageBox::Hook& hook()
-{
+AppMessageBox::Hook& hook() {
     static AppMessageBox::Hook current;
     return current;
 }
@@ -14,8 +13,7 @@ AppMessageBox::Hook& hook()
 
 namespace AppMessageBox {
 
-QString titleOf(Type type)
-{
+QString titleOf(Type type) {
     switch (type) {
     case Type::Information:
         return QCoreApplication::translate("MessageBox", "Information");
@@ -29,8 +27,7 @@ QString titleOf(Type type)
     return QString();
 }
 
-Button defaultButton(Buttons buttons)
-{
+Button defaultButton(Buttons buttons) {
     if (buttons & Ok)
         return Ok;
     if (buttons & Yes)
@@ -38,8 +35,7 @@ Button defaultButton(Buttons buttons)
     return buttons & No ? No : (buttons & Cancel ? Cancel : NoButton);
 }
 
-Button escapeButton(Buttons buttons)
-{
+Button escapeButton(Buttons buttons) {
     if (buttons & Cancel)
         return Cancel;
     if (buttons & No)
@@ -47,10 +43,11 @@ Button escapeButton(Buttons buttons)
     return defaultButton(buttons);
 }
 
-void setTestHook(Hook newHook) { hook() = std::move(newHook); }
+void setTestHook(Hook newHook) {
+    hook() = std::move(newHook);
+}
 
-Button show(Type type, const QString& text, Buttons buttons, QWidget* parent)
-{
+Button show(Type type, const QString& text, Buttons buttons, QWidget* parent) {
     if (hook())
         return hook()(Record{type, text, buttons});
 

@@ -26,12 +26,10 @@ Button defaultButton(Buttons buttons);
 Button escapeButton(Buttons buttons);
 
 Button show(Type type, const QString& text, Buttons buttons, QWidget* parent = nullptr);
-inline void information(const QString& text, QWidget* parent = nullptr)
-{
+inline void information(const QString& text, QWidget* parent = nullptr) {
     show(Type::Information, text, Ok, parent);
 }
-inline void error(const QString& text, QWidget* parent = nullptr)
-{
+inline void error(const QString& text, QWidget* parent = nullptr) {
     show(Type::Error, text, Ok, parent);
 }
 

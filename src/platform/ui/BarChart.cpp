@@ -4,8 +4,7 @@
 
 namespace {
 
-QFont scaled(QFont font, qreal scale)
-{
+QFont scaled(QFont font, qreal scale) {
     if (font.pixelSize() > 0)
         font.setPixelSize(std::max(1, qRound(font.pixelSize() * scale)));
     return font;
@@ -14,8 +13,7 @@ QFont scaled(QFont font, qreal scale)
 } // namespace
 
 void PaintBarChart(QPainter& painter, const QRectF& area, const BarChartData& data,
-                   qreal pixelScale)
-{
+                   qreal pixelScale) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(area, data.background);
@@ -57,7 +55,8 @@ void PaintBarChart(QPainter& painter, const QRectF& area, const BarChartData& da
         painter.setPen(Qt::black);
         const QString text = QString::number(v, 'g', 10);
         const qreal w = axisMetrics.horizontalAdvance(text);
-        painter.drawText(QPointF(x - w / 2, plot.bottom() + 2 * pixelScale + axisMetrics.ascent()), text);
+        painter.drawText(QPointF(x - w / 2, plot.bottom() + 2 * pixelScale + axisMetrics.ascent()),
+                         text);
     }
     painter.setPen(QPen(Qt::black, pixelScale));
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
@@ -83,8 +82,7 @@ void PaintBarChart(QPainter& painter, const QRectF& area, const BarChartData& da
     painter.restore();
 }
 
-void BarChart::paintEvent(QPaintEvent*)
-{
+void BarChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PaintBarChart(painter, rect(), m_data);
 }

@@ -28,8 +28,7 @@ struct BarChartData {
     QColor background = Qt::white;
 
     void clear() { bars.clear(); }
-    void addBar(double value, const QString& label, const QColor& color)
-    {
+    void addBar(double value, const QString& label, const QColor& color) {
         bars.append(Bar{value, label, color});
     }
 };

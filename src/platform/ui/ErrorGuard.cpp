@@ -5,8 +5,7 @@
 
 namespace ErrorGuard {
 
-void run(const std::function<void()>& handler)
-{
+void run(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const StoreError& error) {
@@ -18,8 +17,7 @@ void run(const std::function<void()>& handler)
 
 } // namespace ErrorGuard
 
-bool GuardedApplication::notify(QObject* receiver, QEvent* event)
-{
+bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
     bool result = false;
     ErrorGuard::run([&] { result = QApplication::notify(receiver, event); });
     return result;

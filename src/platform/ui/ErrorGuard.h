@@ -10,8 +10,7 @@ namespace ErrorGuard {
 void run(const std::function<void()>& handler);
 
 // A slot that runs a member handler behind the guard.
-template <typename Object> auto guarded(Object* object, void (Object::*handler)())
-{
+template <typename Object> auto guarded(Object* object, void (Object::*handler)()) {
     return [object, handler] { run([object, handler] { (object->*handler)(); }); };
 }
 

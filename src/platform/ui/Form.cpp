@@ -4,22 +4,19 @@
 
 Form::Form(QWidget* parent) : QDialog(parent) {}
 
-int Form::ShowModal()
-{
+int Form::ShowModal() {
     m_modalResult = mrNone;
     exec();
     return m_modalResult;
 }
 
-void Form::setModalResult(int result)
-{
+void Form::setModalResult(int result) {
     m_modalResult = result;
     if (result != mrNone)
         close();
 }
 
-void Form::closeEvent(QCloseEvent* event)
-{
+void Form::closeEvent(QCloseEvent* event) {
     if (m_closing) {
         event->accept();
         return;
@@ -36,16 +33,14 @@ void Form::closeEvent(QCloseEvent* event)
     m_closing = false;
 }
 
-void Form::reject()
-{
+void Form::reject() {
     if (m_modalResult == mrNone)
         m_modalResult = mrCancel;
     if (!close())
         m_modalResult = mrNone;
 }
 
-void Form::done(int result)
-{
+void Form::done(int result) {
     m_modalResult = result;
     if (m_closing)
         QDialog::done(result);

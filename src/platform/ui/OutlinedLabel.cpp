@@ -2,44 +2,37 @@
 
 #include <QPainter>
 
-OutlinedLabel::OutlinedLabel(const QString& text, QWidget* parent) : QWidget(parent)
-{
+OutlinedLabel::OutlinedLabel(const QString& text, QWidget* parent) : QWidget(parent) {
     setText(text);
 }
 
-void OutlinedLabel::setText(const QString& text)
-{
+void OutlinedLabel::setText(const QString& text) {
     m_text = text;
     setAccessibleName(text);
     update();
 }
 
-void OutlinedLabel::setColor(const QColor& color)
-{
+void OutlinedLabel::setColor(const QColor& color) {
     m_color = color;
     update();
 }
 
-void OutlinedLabel::setShadowDepth(int pixels)
-{
+void OutlinedLabel::setShadowDepth(int pixels) {
     m_shadowDepth = pixels;
     update();
 }
 
-void OutlinedLabel::setAlignment(Qt::Alignment alignment)
-{
+void OutlinedLabel::setAlignment(Qt::Alignment alignment) {
     m_alignment = alignment;
     update();
 }
 
-QSize OutlinedLabel::sizeHint() const
-{
+QSize OutlinedLabel::sizeHint() const {
     const QFontMetrics metrics(font());
     return metrics.size(0, m_text) + QSize(m_shadowDepth, m_shadowDepth);
 }
 
-void OutlinedLabel::paintEvent(QPaintEvent*)
-{
+void OutlinedLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(font());

@@ -8,19 +8,15 @@
 #include <QPrinter>
 
 namespace {
-template <class... Ts> struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
+template <class... Ts> struct Overloaded : Ts... { using Ts::operator()...; };
 template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 } // namespace
 
-void PageReport::add(const QString& name, Element element)
-{
+void PageReport::add(const QString& name, Element element) {
     m_elements.append({name, std::move(element)});
 }
 
-PageReport::Label& PageReport::label(const QString& name)
-{
+PageReport::Label& PageReport::label(const QString& name) {
     for (auto& [elementName, element] : m_elements)
         if (elementName == name && std::holds_alternative<Label>(element))
             return std::get<Label>(element);
@@ -29,8 +25,7 @@ PageReport::Label& PageReport::label(const QString& name)
     return none;
 }
 
-void PageReport::render(QPainter& painter, qreal dotsPerMm) const
-{
+void PageReport::render(QPainter& painter, qreal dotsPerMm) const {
     auto rect = [dotsPerMm](const QRectF& mm) {
         return QRectF(mm.x() * dotsPerMm, mm.y() * dotsPerMm, mm.width() * dotsPerMm,
                       mm.height() * dotsPerMm);
@@ -59,9 +54,9 @@ void PageReport::render(QPainter& painter, qreal dotsPerMm) const
                        [&](const DateField& date) {
                            painter.setFont(date.font);
                            painter.setPen(Qt::black);
-                           painter.drawText(rect(date.mm), int(date.alignment) | Qt::TextDontClip,
-                                            QLocale().toString(QDate::currentDate(),
-                                                               QLocale::ShortFormat));
+                           painter.drawText(
+                               rect(date.mm), int(date.alignment) | Qt::TextDontClip,
+                               QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
                        },
                        [&](const Chart& chart) {
                            if (chart.data)
@@ -72,13 +67,13 @@ void PageReport::render(QPainter& painter, qreal dotsPerMm) const
     }
 }
 
-bool PageReport::writePdf(const QString& path) const
-{
+bool PageReport::writePdf(const QString& path) const {
     QPdfWriter writer(path);
     writer.setTitle(documentName);
     writer.setResolution(300);
-    writer.setPageLayout(QPageLayout(QPageSize(pageMm, QPageSize::Millimeter), QPageLayout::Portrait,
-                                     QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    writer.setPageLayout(QPageLayout(QPageSize(pageMm, QPageSize::Millimeter),
+                                     QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                                     QPageLayout::Millimeter));
     QPainter painter;
     if (!painter.begin(&writer))
         return false;
@@ -86,8 +81,7 @@ bool PageReport::writePdf(const QString& path) const
     return painter.end();
 }
 
-void PageReport::print(QPrinter& printer) const
-{
+void PageReport::print(QPrinter& printer) const {
     printer.setDocName(documentName);
     printer.setFullPage(true);
     QPainter painter;

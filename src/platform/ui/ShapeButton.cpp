@@ -5,20 +5,17 @@
 #include <QPainterPath>
 #include <QStyleOptionButton>
 
-ShapeButton::ShapeButton(const QString& text, QWidget* parent) : QPushButton(text, parent)
-{
+ShapeButton::ShapeButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {
     setCursor(Qt::PointingHandCursor);
     setFlat(true);
 }
 
-void ShapeButton::setColor(const QColor& color)
-{
+void ShapeButton::setColor(const QColor& color) {
     m_color = color;
     update();
 }
 
-void ShapeButton::paintEvent(QPaintEvent*)
-{
+void ShapeButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF area = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);

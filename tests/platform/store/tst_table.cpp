@@ -16,8 +16,7 @@ namespace {
 // Exam numbers of the fixture bank, by Q_ID 1..8.
 const QList<qint64> fixtureExams = {1, 2, 0, 2, 3, 2, 1, 0};
 
-QString errorOf(const std::function<void()>& action)
-{
+QString errorOf(const std::function<void()>& action) {
     try {
         action();
     } catch (const StoreError& error) {
@@ -35,8 +34,7 @@ class TableTest : public QObject {
     Session m_session{Tables::SessionName};
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
-    std::unique_ptr<Table> table(const TableDefinition& definition, const QString& file = {})
-    {
+    std::unique_ptr<Table> table(const TableDefinition& definition, const QString& file = {}) {
         auto t = std::make_unique<Table>(m_session, definition);
         t->setFilePath(path(file.isEmpty() ? definition.fileName : file));
         t->setLockRetry(LockRetry{2, 10});
@@ -45,15 +43,13 @@ class TableTest : public QObject {
     std::unique_ptr<Table> bank() { return table(Tables::questionBank()); }
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         QVERIFY(m_dir.isValid());
         m_session.addPassword(Tables::Password);
         TestBank::writeTables(m_dir.path(), TestBank::items(8, fixtureExams));
     }
 
-    void filterExpressions_data()
-    {
+    void filterExpressions_data() {
         QTest::addColumn<QString>("expression");
         QTest::addColumn<int>("count"); // -1: refused
         QTest::newRow("equal") << "Q_EXAM_N=2" << 3;
@@ -71,8 +67,7 @@ private slots:
         QTest::newRow("no field") << "=1" << -1;
         QTest::newRow("unknown field") << "NOPE=1" << -1;
     }
-    void filterExpressions()
-    {
+    void filterExpressions() {
         QFETCH(QString, expression);
         QFETCH(int, count);
         for (bool setWhileOpen : {false, true}) {
@@ -95,8 +90,7 @@ private slots:
         }
     }
 
-    void recordNumbersIgnoreTheFilter()
-    {
+    void recordNumbersIgnoreTheFilter() {
         auto t = bank();
         t->setFilter(QStringLiteral("Q_EXAM_N=2"));
         t->setFiltered(true);
@@ -118,8 +112,7 @@ private slots:
         QCOMPARE(t->recordCount(), 8);
     }
 
-    void endAndStartOfTable()
-    {
+    void endAndStartOfTable() {
         auto t = bank();
         t->open();
         t->open(); // opening twice changes nothing
@@ -144,8 +137,7 @@ private slots:
         QVERIFY(!t->isOpen());
     }
 
-    void emptyingRenumbers()
-    {
+    void emptyingRenumbers() {
         auto exam = table(Tables::currentExam());
         for (bool openWhenEmptied : {true, false}) {
             exam->open();
@@ -172,8 +164,7 @@ private slots:
         }
     }
 
-    void userSetNumbersItsItems()
-    {
+    void userSetNumbersItsItems() {
         auto users = table(Tables::userSet());
         users->open();
         QSignalSpy states(users.get(), &Table::stateChanged);
@@ -216,8 +207,7 @@ private slots:
         users->emptyTable();
     }
 
-    void exclusiveOpenIsHeldAgainstAnotherProcess()
-    {
+    void exclusiveOpenIsHeldAgainstAnotherProcess() {
         QProcess holder;
         holder.start(QCoreApplication::applicationFilePath(),
                      {QStringLiteral("--hold"), path(Tables::CurrentExamFile)});
@@ -242,22 +232,23 @@ private slots:
         QVERIFY(exam->isOpen());
     }
 
-    void damagedFiles_data()
-    {
+    void damagedFiles_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("expected");
         const QString damaged = QStringLiteral("is damaged or is not a table of this program");
-        QTest::newRow("missing") << "missing" << "does not exist";
+        QTest::newRow("missing") << "missing"
+                                 << "does not exist";
         QTest::newRow("truncated") << "truncated" << damaged;
         QTest::newRow("random bytes") << "garbage" << damaged;
         QTest::newRow("empty file") << "empty" << damaged;
         QTest::newRow("plain SQLite") << "plain" << damaged;
         QTest::newRow("wrong password") << "wrongkey" << damaged;
-        QTest::newRow("missing field") << "nofield" << "lacks the field Q_SIM";
-        QTest::newRow("folder") << "folder" << "is a folder";
+        QTest::newRow("missing field") << "nofield"
+                                       << "lacks the field Q_SIM";
+        QTest::newRow("folder") << "folder"
+                                << "is a folder";
     }
-    void damagedFiles()
-    {
+    void damagedFiles() {
         QFETCH(QString, kind);
         QFETCH(QString, expected);
         const QString file = path(kind + QStringLiteral(".DAT"));
@@ -304,8 +295,7 @@ private slots:
         QVERIFY(!t->isOpen());
     }
 
-    void readOnlyFile()
-    {
+    void readOnlyFile() {
         const QString file = path(QStringLiteral("readonly.DAT"));
         QFile::copy(path(Tables::UserSetFile), file);
         QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
@@ -321,8 +311,7 @@ private slots:
         QVERIFY2(error.contains(QStringLiteral("is read-only")), qPrintable(error));
     }
 
-    void filesHoldNoReadableText()
-    {
+    void filesHoldNoReadableText() {
         auto exam = table(Tables::currentExam());
         exam->open();
         exam->append();
@@ -335,15 +324,15 @@ private slots:
             QVERIFY(in.open(QIODevice::ReadOnly));
             const QByteArray bytes = in.readAll();
             QVERIFY(!bytes.isEmpty());
-            for (const char* needle : {"Question number", "Because bravo", "Q_TEXT", "SQLite format"})
+            for (const char* needle :
+                 {"Question number", "Because bravo", "Q_TEXT", "SQLite format"})
                 QVERIFY2(!bytes.contains(needle), qPrintable(name + QLatin1String(needle)));
         }
         table(Tables::currentExam())->emptyTable();
     }
 };
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     // As a second program holding the current-exam file exclusively until its input closes.
     if (argc == 3 && qstrcmp(argv[1], "--hold") == 0) {
         QCoreApplication app(argc, argv);

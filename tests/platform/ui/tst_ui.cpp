@@ -28,8 +28,7 @@ protected:
 class UiTest : public QObject {
     Q_OBJECT
 private slots:
-    void buttonRules_data()
-    {
+    void buttonRules_data() {
         QTest::addColumn<int>("buttons");
         QTest::addColumn<int>("byDefault");
         QTest::addColumn<int>("onEscape");
@@ -39,8 +38,7 @@ private slots:
         QTest::newRow("No OK") << int(No | Ok) << int(Ok) << int(No);
         QTest::newRow("Yes No Cancel") << int(Yes | No | Cancel) << int(Yes) << int(Cancel);
     }
-    void buttonRules()
-    {
+    void buttonRules() {
         QFETCH(int, buttons);
         QFETCH(int, byDefault);
         QFETCH(int, onEscape);
@@ -59,26 +57,26 @@ private slots:
                     captions << b->text().remove(u'&');
                 QTest::keyClick(box, pressEscape ? Qt::Key_Escape : Qt::Key_Return);
             });
-            const Button answer = show(Type::Confirmation, QStringLiteral("first\rsecond"), Buttons(buttons));
+            const Button answer =
+                show(Type::Confirmation, QStringLiteral("first\rsecond"), Buttons(buttons));
             QCOMPARE(int(answer), pressEscape ? onEscape : byDefault);
             QStringList expected;
-            for (auto [b, caption] : {std::pair{Yes, "Yes"}, {No, "No"}, {Ok, "OK"}, {Cancel, "Cancel"}})
+            for (auto [b, caption] :
+                 {std::pair{Yes, "Yes"}, {No, "No"}, {Ok, "OK"}, {Cancel, "Cancel"}})
                 if (buttons & b)
                     expected << QString::fromLatin1(caption);
             QCOMPARE(captions, expected);
         }
     }
 
-    void titles()
-    {
+    void titles() {
         QCOMPARE(titleOf(Type::Information), QStringLiteral("Information"));
         QCOMPARE(titleOf(Type::Warning), QStringLiteral("Warning"));
         QCOMPARE(titleOf(Type::Confirmation), QStringLiteral("Confirm"));
         QCOMPARE(titleOf(Type::Error), QStringLiteral("Error"));
     }
 
-    void guardShowsTheErrorAndGoesOn()
-    {
+    void guardShowsTheErrorAndGoesOn() {
         MessageBoxRecorder boxes;
         int steps = 0;
         ErrorGuard::run([&] {
@@ -93,8 +91,7 @@ private slots:
         QCOMPARE(boxes.records[0].buttons, Buttons(Ok));
     }
 
-    void closeQueryDecides()
-    {
+    void closeQueryDecides() {
         QueryForm form;
         QTimer::singleShot(0, [&] {
             form.close(); // refused

@@ -15,8 +15,7 @@ struct Run {
     QByteArray err;
 };
 
-Run runTool(const QStringList& args)
-{
+Run runTool(const QStringList& args) {
     QProcess tool;
     tool.start(QStringLiteral(TARNWICK_BANK_EXE), args);
     tool.waitForFinished(60000);
@@ -32,36 +31,56 @@ class BankToolTest : public QObject {
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
 private slots:
-    void refusals_data()
-    {
+    void refusals_data() {
         QTest::addColumn<int>("change");
         QTest::addColumn<QString>("expected");
         QTest::newRow("gap") << 0 << "Q_ID 5: the Q_IDs 4..4 are missing";
         QTest::newRow("duplicate") << 1 << "Q_ID 2: the Q_ID is used twice";
         QTest::newRow("section 0") << 2 << "Q_ID 2: section 0 is outside 1..6";
         QTest::newRow("section 7") << 3 << "Q_ID 2: section 7 is outside 1..6";
-        QTest::newRow("single with two keys") << 4 << "Q_ID 2: a single-response item must have exactly one keyed choice";
-        QTest::newRow("single with no key") << 5 << "Q_ID 2: a single-response item must have exactly one keyed choice";
+        QTest::newRow("single with two keys")
+            << 4 << "Q_ID 2: a single-response item must have exactly one keyed choice";
+        QTest::newRow("single with no key")
+            << 5 << "Q_ID 2: a single-response item must have exactly one keyed choice";
         QTest::newRow("key on empty choice") << 6 << "Q_ID 2: choice E is keyed but empty";
-        QTest::newRow("simulation key") << 7 << "Q_ID 2: a simulation item must have the key F alone";
-        QTest::newRow("missing exhibit") << 8 << "Q_ID 2: the exhibit file nowhere.bmp does not exist";
+        QTest::newRow("simulation key")
+            << 7 << "Q_ID 2: a simulation item must have the key F alone";
+        QTest::newRow("missing exhibit")
+            << 8 << "Q_ID 2: the exhibit file nowhere.bmp does not exist";
     }
-    void refusals()
-    {
+    void refusals() {
         QFETCH(int, change);
         QFETCH(QString, expected);
         QVector<BankItem> items = TestBank::items(5, {1});
         BankItem& two = items[1];
         switch (change) {
-        case 0: items.remove(3); break;
-        case 1: items.append(TestBank::item(2, 1, 3)); break;
-        case 2: two.section = 0; break;
-        case 3: two.section = 7; break;
-        case 4: two.key = QStringLiteral("AB"); break;
-        case 5: two.key.clear(); break;
-        case 6: two.multiple = true, two.key = QStringLiteral("AE"); break;
-        case 7: two.simulation = QStringLiteral("SIM2"), two.key = QStringLiteral("D"); break;
-        case 8: two.picture2 = QStringLiteral("nowhere.bmp"); break;
+        case 0:
+            items.remove(3);
+            break;
+        case 1:
+            items.append(TestBank::item(2, 1, 3));
+            break;
+        case 2:
+            two.section = 0;
+            break;
+        case 3:
+            two.section = 7;
+            break;
+        case 4:
+            two.key = QStringLiteral("AB");
+            break;
+        case 5:
+            two.key.clear();
+            break;
+        case 6:
+            two.multiple = true, two.key = QStringLiteral("AE");
+            break;
+        case 7:
+            two.simulation = QStringLiteral("SIM2"), two.key = QStringLiteral("D");
+            break;
+        case 8:
+            two.picture2 = QStringLiteral("nowhere.bmp");
+            break;
         }
         const QStringList problems = BankSource::problems(items, m_dir.path());
         QCOMPARE(problems.size(), 1);
@@ -80,8 +99,7 @@ private slots:
         QVERIFY(!QFile::exists(path(QStringLiteral("bad.DAT"))));
     }
 
-    void malformedSourceNamesFileAndItem()
-    {
+    void malformedSourceNamesFileAndItem() {
         const QByteArray good = BankSource::write(TestBank::items(2, {1}));
         QByteArray bad = good;
         bad.replace("\"Q_TYPE\": \"single\"", "\"Q_TYPE\": \"several\"");
@@ -89,13 +107,14 @@ private slots:
         try {
             BankSource::parse(bad, QStringLiteral("x.json"));
         } catch (const StoreError& error) {
-            QVERIFY2(error.text().startsWith(QStringLiteral("x.json: item 1: Q_ID 1")), qPrintable(error.text()));
+            QVERIFY2(error.text().startsWith(QStringLiteral("x.json: item 1: Q_ID 1")),
+                     qPrintable(error.text()));
         }
-        QVERIFY_THROWS_EXCEPTION(StoreError, BankSource::parse(good.left(40), QStringLiteral("x.json")));
+        QVERIFY_THROWS_EXCEPTION(StoreError,
+                                 BankSource::parse(good.left(40), QStringLiteral("x.json")));
     }
 
-    void roundTripIsExact()
-    {
+    void roundTripIsExact() {
         QVector<BankItem> items = TestBank::items(7, {1, 0, 6});
         items[1].multiple = true;
         items[1].key = QStringLiteral("ACD");
@@ -127,8 +146,7 @@ private slots:
         QVERIFY2(check.exitCode == 0, check.err.constData());
     }
 
-    void createEmptyKeepsExistingTables()
-    {
+    void createEmptyKeepsExistingTables() {
         QTemporaryDir folder;
         QCOMPARE(runTool({QStringLiteral("create-empty"), folder.path()}).exitCode, 0);
         const QString users = folder.filePath(QStringLiteral("halvardusr.DAT"));
