@@ -1,7 +1,9 @@
 #include "ItemArea.h"
 #include "MessageBoxRecorder.h"
 #include "NameUnit.h"
+#include "OutlinedLabel.h"
 #include "ProgressUnit.h"
+#include "ScoreUnit.h"
 #include "Startup.h"
 #include "TestBank.h"
 #include "TestUnit.h"
@@ -246,6 +248,23 @@ private slots:
         QVERIFY(!m_form->FileMenu->isVisible());
         goToItem(SingleB);
         QCOMPARE(m_form->FileMenu->title(), QStringLiteral("&File"));
+    }
+
+    void viewAnswersShowsItemOneInReview() {
+        TScoreForm score(m_form.get());
+        m_form->setScoreDisplay(&score);
+        m_form->dtCurrentSet->last();
+        score.showFigures(ComputeScoreFigures(m_state), QStringLiteral("t"));
+        score.BitBtn1Click();
+        QCOMPARE(m_form->ExamMode, TTestForm::Reviewing);
+        QCOMPARE(m_form->dtCurrentSet->recNo(), 1);
+        QCOMPARE(m_form->Label1->text(), QStringLiteral("Item 1 of 6"));
+        QVERIFY(!area().ExpText->isHidden());
+        QVERIFY(!m_form->CorrectLabel->isHidden() && !m_form->ReviewLabel->isHidden());
+        QVERIFY(m_form->MarkBox->isHidden() && m_form->TimeLabel->isHidden());
+        QVERIFY(!m_form->LearnButton->isEnabled());
+        QCOMPARE(m_form->CorrectLabel->text(), QStringLiteral("Incorrect"));
+        m_form->setScoreDisplay(nullptr);
     }
 
     void reviewChangesNothing() {
