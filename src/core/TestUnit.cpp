@@ -3,6 +3,7 @@
 #include "AboutUnit.h"
 #include "AppMessageBox.h"
 #include "ErrorGuard.h"
+#include "Fonts.h"
 #include "ItemArea.h"
 #include "LPositionsUnit.h"
 #include "OutlinedLabel.h"
@@ -26,14 +27,6 @@ namespace {
 constexpr int HeaderHeight = 45;
 constexpr int ButtonBarHeight = 41;
 constexpr int DesignWidth = 724;
-
-QFont pixelFont(const char* family, int pixels, bool bold = false, bool italic = false) {
-    QFont font(QString::fromLatin1(family));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
-}
 
 QString withoutMnemonic(QString text) {
     return text.remove(u'&');
@@ -178,20 +171,20 @@ void TTestForm::buildHeader() {
     topLine->setGeometry(0, 0, 4000, 2);
 
     fcLabel1 = new OutlinedLabel(tr("Windows Halvard 4.0"), HeaderBar);
-    fcLabel1->setFont(pixelFont("Arial", 19, true, true));
+    fcLabel1->setFont(PixelFont("Arial", 19, true, true));
     fcLabel1->setShadowDepth(2);
     fcLabel1->setAlignment(Qt::AlignCenter);
 
     Label1 = new OutlinedLabel(QString(), HeaderBar);
-    Label1->setFont(pixelFont("Verdana", 13, true));
+    Label1->setFont(PixelFont("Verdana", 13, true));
     Label1->setGeometry(4, 4, 118, 18);
 
     Label2 = new QLabel(HeaderBar);
-    Label2->setFont(pixelFont("Verdana", 13));
+    Label2->setFont(PixelFont("Verdana", 13));
     Label2->setGeometry(124, 4, 200, 18);
 
     Label3 = new QLabel(HeaderBar);
-    Label3->setFont(pixelFont("Verdana", 13, true));
+    Label3->setFont(PixelFont("Verdana", 13, true));
     Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setTextColor(Label3, QColor(128, 128, 128));
 
@@ -201,15 +194,15 @@ void TTestForm::buildHeader() {
     MarkBox->setAccessibleName(withoutMnemonic(MarkBox->text()));
 
     CorrectLabel = new QLabel(HeaderBar);
-    CorrectLabel->setFont(pixelFont("Verdana", 13, true));
+    CorrectLabel->setFont(PixelFont("Verdana", 13, true));
     CorrectLabel->setGeometry(4, 24, 200, 18);
 
     TimeLabel = new OutlinedLabel(QString(), HeaderBar);
-    TimeLabel->setFont(pixelFont("Verdana", 13, true));
+    TimeLabel->setFont(PixelFont("Verdana", 13, true));
     TimeLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     ReviewLabel = new QLabel(tr("Review items"), HeaderBar);
-    ReviewLabel->setFont(pixelFont("Verdana", 13, true));
+    ReviewLabel->setFont(PixelFont("Verdana", 13, true));
     ReviewLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setTextColor(ReviewLabel, QColor(0, 0, 128));
     ReviewLabel->setAccessibleName(ReviewLabel->text());
@@ -220,7 +213,7 @@ void TTestForm::buildWelcomePanel() {
     Panel4->setMinimumHeight(210);
 
     WelcomeLabel = new OutlinedLabel(tr("Welcome to Tarnwick"), Panel4);
-    WelcomeLabel->setFont(pixelFont("Arial", 16, true, true));
+    WelcomeLabel->setFont(PixelFont("Arial", 16, true, true));
     WelcomeLabel->setColor(QColor(0, 255, 255));
     WelcomeLabel->setShadowDepth(2);
     WelcomeLabel->setAlignment(Qt::AlignCenter);
@@ -229,7 +222,7 @@ void TTestForm::buildWelcomePanel() {
         new QLabel(tr("This program is designed to prepare you for the certification exam\n"
                       "HV4-117: Installing, Configuring and Administering Windows Halvard 4.0"),
                    Panel4);
-    WelcomeText->setFont(pixelFont("MS Sans Serif", 13));
+    WelcomeText->setFont(PixelFont("MS Sans Serif", 13));
     WelcomeText->setAlignment(Qt::AlignCenter);
     WelcomeText->setAccessibleName(WelcomeText->text());
 
@@ -237,12 +230,12 @@ void TTestForm::buildWelcomePanel() {
     SelectPanel->setFrameStyle(QFrame::NoFrame);
     SelectLabel =
         new OutlinedLabel(tr("Please select the practice exam you want to begin."), SelectPanel);
-    SelectLabel->setFont(pixelFont("Arial", 16, true, true));
+    SelectLabel->setFont(PixelFont("Arial", 16, true, true));
     SelectLabel->setColor(QColor(0, 255, 0));
     SelectLabel->setShadowDepth(2);
     SelectLabel->setAlignment(Qt::AlignCenter);
 
-    const QFont buttonFont = pixelFont("MS Sans Serif", 13);
+    const QFont buttonFont = PixelFont("MS Sans Serif", 13);
     const char* letters = "ABCDEF";
     for (int i = 0; i < 6; ++i) {
         fcShapeBtn[i] =
@@ -279,7 +272,7 @@ void TTestForm::buildWelcomePanel() {
 void TTestForm::buildButtonBar() {
     Panel2 = new QFrame(this);
     Panel2->setFixedHeight(ButtonBarHeight);
-    const QFont font = pixelFont("MS Sans Serif", 13);
+    const QFont font = PixelFont("MS Sans Serif", 13);
     struct Spec {
         QPushButton** button;
         QString caption;

@@ -2,6 +2,7 @@
 
 #include "AppMessageBox.h"
 #include "ErrorGuard.h"
+#include "Fonts.h"
 #include "OutlinedLabel.h"
 #include "TestUnit.h"
 
@@ -12,14 +13,6 @@
 #include <QPushButton>
 
 namespace {
-
-QFont pixelFont(const char* family, int pixels, bool bold = false, bool italic = false) {
-    QFont font(QString::fromLatin1(family));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
-}
 
 QFont pointFont(const char* family, qreal points, bool bold = false, bool italic = false) {
     QFont font(QString::fromLatin1(family));
@@ -48,7 +41,7 @@ TScoreForm::TScoreForm(TTestForm* testForm, QWidget* parent) : Form(parent), m_t
     headerLine->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     fcLabel1 = new OutlinedLabel(tr("Examination Score Report"), header);
     fcLabel1->setGeometry(0, 0, 582, 32);
-    fcLabel1->setFont(pixelFont("Verdana", 13, true));
+    fcLabel1->setFont(PixelFont("Verdana", 13, true));
     fcLabel1->setAlignment(Qt::AlignCenter);
 
     TotalChart = new BarChart(this);
@@ -57,9 +50,9 @@ TScoreForm::TScoreForm(TTestForm* testForm, QWidget* parent) : Form(parent), m_t
     total.minimum = 0;
     total.maximum = 1000;
     total.step = 100;
-    total.axisFont = pixelFont("MS Sans Serif", 13);
-    total.labelFont = pixelFont("MS Sans Serif", 13);
-    total.titleFont = pixelFont("MS Sans Serif", 13);
+    total.axisFont = PixelFont("MS Sans Serif", 13);
+    total.labelFont = PixelFont("MS Sans Serif", 13);
+    total.titleFont = PixelFont("MS Sans Serif", 13);
     total.titleColor = QColor(0, 0, 128);
     total.barWidthPercent = 90;
     TotalChart->setAccessibleName(tr("Total score"));
@@ -67,7 +60,7 @@ TScoreForm::TScoreForm(TTestForm* testForm, QWidget* parent) : Form(parent), m_t
     TotalLabel = new QLabel(this);
     TotalLabel->setGeometry(9, 184, 564, 24);
     TotalLabel->setAlignment(Qt::AlignCenter);
-    TotalLabel->setFont(pixelFont("MS Sans Serif", 13, true));
+    TotalLabel->setFont(PixelFont("MS Sans Serif", 13, true));
 
     Chart1 = new BarChart(this);
     Chart1->setGeometry(0, 217, 582, 165);
@@ -75,9 +68,9 @@ TScoreForm::TScoreForm(TTestForm* testForm, QWidget* parent) : Form(parent), m_t
     sections.minimum = 0;
     sections.maximum = 100;
     sections.step = 10;
-    sections.axisFont = pixelFont("MS Sans Serif", 11);
-    sections.labelFont = pixelFont("MS Sans Serif", 11);
-    sections.titleFont = pixelFont("Arial", 13, false, true);
+    sections.axisFont = PixelFont("MS Sans Serif", 11);
+    sections.labelFont = PixelFont("MS Sans Serif", 11);
+    sections.titleFont = PixelFont("Arial", 13, false, true);
     sections.titleColor = Blue;
     sections.title = QStringList{QStringLiteral(" Sections ")};
     sections.background = palette().color(QPalette::Window);
@@ -109,14 +102,14 @@ void TScoreForm::buildReport() {
     ppTeeChart1.minimum = 0;
     ppTeeChart1.maximum = 1000;
     ppTeeChart1.step = 100;
-    ppTeeChart1.axisFont = pixelFont("Arial", 13, true);
-    ppTeeChart1.labelFont = pixelFont("Arial", 15, true);
+    ppTeeChart1.axisFont = PixelFont("Arial", 13, true);
+    ppTeeChart1.labelFont = PixelFont("Arial", 15, true);
     ppTeeChart1.barWidthPercent = 90;
     ppTeeChart2.minimum = 0;
     ppTeeChart2.maximum = 100;
     ppTeeChart2.step = 10;
-    ppTeeChart2.axisFont = pixelFont("Arial", 12);
-    ppTeeChart2.labelFont = pixelFont("Arial", 12);
+    ppTeeChart2.axisFont = PixelFont("Arial", 12);
+    ppTeeChart2.labelFont = PixelFont("Arial", 12);
     ppTeeChart2.barWidthPercent = 80;
 
     const qreal header = ppReport1.marginMm;
