@@ -44,11 +44,13 @@ void TTestForm::acceptNameDialog() {
     TimeLimit = m_nameForm->TimeLimit;
 }
 
-void TTestForm::StartPreparedExam(const std::function<void()>& prepare) {
+void TTestForm::StartPreparedExam(const std::function<ExamRange()>& prepare) {
     Label3->setText(ExamTitle);
     Label3->setAccessibleName(ExamTitle);
     ExamMode = NoExam;
-    prepare();
+    const ExamRange range = prepare();
+    FirstRecNo = range.FirstRecNo;
+    LastRecNo = range.LastRecNo;
     ResetItemState(*dtCurrentSet, m_itemState);
     ExamMode = Testing;
     ExamControls();
@@ -64,9 +66,7 @@ void TTestForm::BeginExam() {
     StartPreparedExam([this] {
         dtQSet->setFiltered(true);
         dtQSet->open();
-        const ExamRange range = PrepareExamSet(*dtQSet, *dtCurrentSet, m_progressForm);
-        FirstRecNo = range.FirstRecNo;
-        LastRecNo = range.LastRecNo;
+        return PrepareExamSet(*dtQSet, *dtCurrentSet, m_progressForm);
     });
 }
 
@@ -82,10 +82,8 @@ void TTestForm::RandActExecute() {
     StartPreparedExam([this] {
         dtQSet->setFiltered(true);
         dtQSet->open();
-        const ExamRange range = PrepareRandomSet(*dtQSet, *dtCurrentSet,
-                                                 m_nameForm->SpinEdit2->value(), m_progressForm);
-        FirstRecNo = range.FirstRecNo;
-        LastRecNo = range.LastRecNo;
+        return PrepareRandomSet(*dtQSet, *dtCurrentSet, m_nameForm->SpinEdit2->value(),
+                                m_progressForm);
     });
 }
 
@@ -109,9 +107,7 @@ void TTestForm::BeginUserExam() {
     acceptNameDialog();
     StartPreparedExam([this] {
         dtUserSet->open();
-        const ExamRange range = PrepareUserSet(*dtUserSet, *dtCurrentSet, m_progressForm);
-        FirstRecNo = range.FirstRecNo;
-        LastRecNo = range.LastRecNo;
+        return PrepareUserSet(*dtUserSet, *dtCurrentSet, m_progressForm);
     });
     // Notes are kept in the bank, so user items have none.
     NoteButton->hide();

@@ -3,6 +3,7 @@
 #include "DataSource.h"
 #include "Form.h"
 #include "ItemState.h"
+#include "PrepareUnit.h"
 #include "Session.h"
 #include "Table.h"
 #include "TimeCounter.h"
@@ -170,7 +171,7 @@ private:
     void PracticeExam(int number);
     // Steps shared by every exam start once its dialog is confirmed; the preparation is
     // the only part that differs.
-    void StartPreparedExam(const std::function<void()>& prepare);
+    void StartPreparedExam(const std::function<ExamRange()>& prepare);
     void acceptNameDialog();
     qint64 timeLimitSeconds() const;
 
