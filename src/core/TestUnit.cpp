@@ -381,6 +381,7 @@ void TTestForm::ExamControls() {
     ExamsMenu->menuAction()->setEnabled(false);
     PrintItem->setEnabled(true);
     LearnButton->setEnabled(true);
+    keepFocusVisible(ScrollBox1);
 }
 
 void TTestForm::CloseCurrentExam() {
@@ -405,6 +406,7 @@ void TTestForm::CloseCurrentExam() {
     NoteButton->show();
     FileMenu->setTitle(tr("&File"));
     ArrangeExamButtons();
+    keepFocusVisible(nullptr);
 }
 
 void TTestForm::dsCurrentSetDataChange() {
@@ -457,6 +459,7 @@ void TTestForm::GradeExam() {
         GradeButton->setAccessibleName(GradeButton->text());
         TimeLabel->hide();
         Timer1->setEnabled(false);
+        keepFocusVisible(GradeButton);
     }
     if (m_scoreDisplay)
         m_scoreDisplay->showScoreModal();

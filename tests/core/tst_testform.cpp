@@ -160,6 +160,27 @@ private slots:
         QCOMPARE(int(boxes.records.size()), before);
     }
 
+    // The welcome panel is hidden while the name dialog is up; its focused button must not
+    // stay focused, or Return would start the exam again.
+    void returnAfterStartDoesNotRestart() {
+        m_form->fcShapeBtn[0]->setFocus();
+        startExam(&TTestForm::Action1Execute);
+        QWidget* focused = m_form->focusWidget();
+        QVERIFY(focused && focused->isVisible());
+        QCOMPARE(focused, m_form->ScrollBox1);
+        const int idBefore = m_form->dtCurrentSet->integer(QStringLiteral("Q_OR_NUMBER"));
+        answerNameDialog(false); // would catch a second start
+        QTest::keyClick(focused, Qt::Key_Return);
+        QVERIFY(!m_name->isVisible());
+        QCOMPARE(m_form->dtCurrentSet->integer(QStringLiteral("Q_OR_NUMBER")), idBefore);
+
+        // Leaving from the score window: the hidden exam controls give up the focus too.
+        m_form->NextButton->setFocus();
+        m_form->ExamMode = TTestForm::Testing;
+        m_form->CloseCurrentExam();
+        QVERIFY(!m_form->focusWidget() || m_form->focusWidget()->isVisible());
+    }
+
     void cancelledDialogChangesNothing() {
         answerNameDialog(false);
         m_form->Action2Execute();
@@ -274,6 +295,37 @@ private slots:
         m_form->TimerOn = false;
         startExam(&TTestForm::Action2Execute);
         QVERIFY(!m_form->TimeLabel->isVisible() && !m_form->Timer1->enabled());
+    }
+
+    void gradeCancelledKeepsTheExam() {
+        MessageBoxRecorder boxes;
+        startExam(&TTestForm::Action1Execute);
+        m_form->NextButton->click();
+        m_now += 5000;
+        m_form->Timer1Timer();
+        const QString shown = m_form->TimeLabel->text();
+        QCOMPARE(shown, QStringLiteral("1:29:55"));
+
+        boxes.answer(AppMessageBox::Cancel);
+        m_form->GradeButton->click();
+        QCOMPARE(boxes.records.size(), 1);
+        QCOMPARE(boxes.records[0].type, AppMessageBox::Type::Confirmation);
+        QCOMPARE(boxes.records[0].buttons, AppMessageBox::Ok | AppMessageBox::Cancel);
+        QCOMPARE(m_form->ExamMode, TTestForm::Testing);
+        QCOMPARE(m_form->Label1->text(), QStringLiteral("Item 2 of 56"));
+        QVERIFY(m_form->ScrollBox1->isVisible());
+        QCOMPARE(m_form->GradeButton->text(), QStringLiteral("Grade Now"));
+        QVERIFY(m_form->TimeLabel->isVisible() && m_form->Timer1->enabled());
+        QCOMPARE(m_form->TimeLabel->text(), shown);
+        m_now += 1000; // and the clock goes on from where it was
+        m_form->Timer1Timer();
+        QCOMPARE(m_form->TimeLabel->text(), QStringLiteral("1:29:54"));
+
+        boxes.answer(AppMessageBox::Ok);
+        m_form->GradeButton->click();
+        QCOMPARE(m_form->GradeButton->text(), QStringLiteral("Score Report"));
+        QVERIFY(!m_form->ScrollBox1->isVisible() && !m_form->TimeLabel->isVisible());
+        QVERIFY(!m_form->Timer1->enabled());
     }
 
     void examFileHeldByAnotherCopy() {

@@ -16,6 +16,17 @@ void Form::setModalResult(int result) {
         close();
 }
 
+void Form::keepFocusVisible(QWidget* preferred) {
+    const QWidget* focused = focusWidget();
+    if (focused && focused->isVisibleTo(this))
+        return;
+    if (preferred && preferred->isVisibleTo(this) && preferred->isEnabled() &&
+        preferred->focusPolicy() != Qt::NoFocus)
+        preferred->setFocus(Qt::OtherFocusReason);
+    else
+        setFocus(Qt::OtherFocusReason);
+}
+
 void Form::closeEvent(QCloseEvent* event) {
     if (m_closing) {
         event->accept();

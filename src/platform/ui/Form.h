@@ -19,6 +19,10 @@ public:
 protected:
     virtual bool FormCloseQuery() { return true; }
     virtual void FormClose() {}
+    // Moves the keyboard focus to `preferred` (or the window itself) when the focused control
+    // has been hidden. Qt leaves a hidden control focused when its panel is hidden while
+    // another window is active, and Return would then still press it.
+    void keepFocusVisible(QWidget* preferred);
 
     void closeEvent(QCloseEvent* event) override;
     // Escape and the close box go through the close query like any other close.
