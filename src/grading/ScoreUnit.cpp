@@ -55,6 +55,7 @@ TScoreForm::TScoreForm(TTestForm* testForm, QWidget* parent) : Form(parent), m_t
     total.titleFont = PixelFont("MS Sans Serif", 13);
     total.titleColor = QColor(0, 0, 128);
     total.barWidthPercent = 90;
+    total.border = true;
     TotalChart->setAccessibleName(tr("Total score"));
 
     TotalLabel = new QLabel(this);
@@ -73,6 +74,8 @@ TScoreForm::TScoreForm(TTestForm* testForm, QWidget* parent) : Form(parent), m_t
     sections.titleFont = PixelFont("Arial", 13, false, true);
     sections.titleColor = Blue;
     sections.title = QStringList{QStringLiteral(" Sections ")};
+    sections.titleAlignment = Qt::AlignLeft;
+    sections.titleBox = Qt::white;
     sections.background = palette().color(QPalette::Window);
     Chart1->setAccessibleName(tr("Sections"));
 
@@ -119,21 +122,21 @@ void TScoreForm::buildReport() {
     };
     using R = PageReport;
     ppReport1.add(QStringLiteral("ppShape2"), R::Frame{at(header, 14.552, 7.144, 29.104, 9.79)});
+    ppReport1.add(QStringLiteral("ppLine1"),
+                  R::Rule{QPointF(27.252 + 6.35, header + 13.229), 155.046, 0.75});
     ppReport1.add(QStringLiteral("ppLabel7"),
                   R::Label{at(header, 15.346, 8.996, 27.517, 6.35), QStringLiteral(" Mirelle "),
                            pointFont("Arial", 16, true, true), Qt::AlignLeft | Qt::AlignVCenter,
-                           QColor(0, 0, 128)});
+                           QColor(0, 0, 128), Qt::white});
     ppReport1.add(QStringLiteral("ppLabel1"),
                   R::Label{at(header, 114.3, 7.673, 67.998, 4.763), QString(),
                            pointFont("Arial", 11, true), Qt::AlignRight | Qt::AlignVCenter});
-    ppReport1.add(QStringLiteral("ppLine1"),
-                  R::Rule{QPointF(27.252 + 6.35, header + 13.229), 155.046, 0.75});
     ppReport1.add(QStringLiteral("ppSystemVariable1"),
                   R::DateField{at(header, 163.195, 13.97, 19.473, 4.022), pointFont("Arial", 10)});
     ppReport1.add(QStringLiteral("ppLabel5"),
                   R::Label{at(header, 76.465, 22.225, 48.948, 4.763),
                            QStringLiteral("Examination Score Report"), pointFont("Arial", 11, true),
-                           Qt::AlignCenter});
+                           Qt::AlignCenter, Qt::black, Qt::white});
     ppReport1.add(QStringLiteral("ppShape1"),
                   R::Frame{at(header, 15.081, 33.338, 167.482, 34.131)});
     ppReport1.add(QStringLiteral("ppTeeChart1"),
@@ -141,11 +144,12 @@ void TScoreForm::buildReport() {
     ppReport1.add(QStringLiteral("ppLabel4"),
                   R::Label{at(header, 51.329, 68.527, 96.309, 4.763), QString(),
                            pointFont("Arial", 11, true), Qt::AlignCenter});
-    ppReport1.add(QStringLiteral("ppLabel3"),
-                  R::Label{at(header, 16.933, 88.106, 16.404, 4.233), QStringLiteral(" Sections "),
-                           pointFont("Arial", 10, true), Qt::AlignRight | Qt::AlignVCenter});
     ppReport1.add(QStringLiteral("ppLine2"),
                   R::Rule{QPointF(15.081 + 6.35, header + 90.223), 167.482, 0.75});
+    ppReport1.add(QStringLiteral("ppLabel3"),
+                  R::Label{at(header, 16.933, 88.106, 16.404, 4.233), QStringLiteral(" Sections "),
+                           pointFont("Arial", 10, true), Qt::AlignRight | Qt::AlignVCenter,
+                           Qt::black, Qt::white});
     ppReport1.add(QStringLiteral("ppTeeChart2"),
                   R::Chart{at(header, 10.054, 92.604, 177.8, 45.508), &ppTeeChart2});
     ppReport1.add(QStringLiteral("ppLine3"),
@@ -207,7 +211,16 @@ void TScoreForm::BitBtn2Click() {
     dialog.setMinMax(1, 1);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    ppReport1.print(printer);
+    if (!ppReport1.print(printer)) {
+        const QString target = printer.outputFileName().isEmpty()
+                                   ? tr("the printer \"%1\"").arg(printer.printerName())
+                                   : tr("the file \"%1\"").arg(printer.outputFileName());
+        AppMessageBox::show(AppMessageBox::Type::Error,
+                            tr("The score report could not be printed on %1.\rCheck the printer "
+                               "or the file name, and try again.")
+                                .arg(target),
+                            AppMessageBox::Ok, this);
+    }
 }
 
 void TScoreForm::BitBtn3Click() {

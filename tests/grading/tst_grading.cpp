@@ -4,12 +4,19 @@
 #include "Startup.h"
 #include "TestUnit.h"
 
+#include <QApplication>
 #include <QDate>
+#include <QDir>
 #include <QLabel>
 #include <QLocale>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -124,6 +131,52 @@ private slots:
             QVERIFY2(at > last, qPrintable(QStringLiteral("section %1 out of order").arg(s)));
             last = at;
         }
+    }
+
+    // Print Report goes through the print dialog: Cancel prints nothing; Print writes the one
+    // page to the printer chosen there (here a PDF file), and says so when it cannot.
+    void printDialog() {
+        QTemporaryDir dir;
+        ItemStateArray state = exam(3, 8);
+        TTestForm testForm(state);
+        TScoreForm score(&testForm);
+        score.showFigures(ComputeScoreFigures(state), QStringLiteral("Ann Lee"));
+        score.show();
+        MessageBoxRecorder boxes;
+        const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+        const QString unwritable = dir.filePath(QStringLiteral("missing/report.pdf"));
+        for (const QString& target : {QString(), pdf, unwritable}) {
+            QString docName;
+            QTimer poll;
+            connect(&poll, &QTimer::timeout, &score, [&] {
+                auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+                if (!dialog)
+                    return;
+                poll.stop();
+                docName = dialog->printer()->docName();
+                if (target.isEmpty()) {
+                    dialog->reject();
+                    return;
+                }
+                dialog->accept(); // takes the dialog's settings; then the file we choose
+                dialog->printer()->setOutputFileName(target);
+            });
+            poll.start(10);
+            score.BitBtn2->click();
+            QCOMPARE(docName, QStringLiteral("Score Report"));
+            QVERIFY(score.isVisible());
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+                 QStringList{QStringLiteral("report.pdf")});
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {pdf});
+        QVERIFY(info.waitForFinished(30000));
+        const QString text = QString::fromUtf8(info.readAllStandardOutput());
+        QVERIFY2(text.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))),
+                 qPrintable(text));
+        QCOMPARE(boxes.records.size(), 1); // only the unwritable file
+        QCOMPARE(boxes.records[0].type, AppMessageBox::Type::Error);
+        QVERIFY2(boxes.records[0].text.contains(unwritable), qPrintable(boxes.records[0].text));
     }
 
     void exitExamAsks() {

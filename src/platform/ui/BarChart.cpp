@@ -22,12 +22,30 @@ void PaintBarChart(QPainter& painter, const QRectF& area, const BarChartData& da
 
     if (!data.title.isEmpty()) {
         const QFont titleFont = scaled(data.titleFont, pixelScale);
+        const QFontMetricsF titleMetrics(titleFont);
         painter.setFont(titleFont);
+        const qreal height = titleMetrics.height() * data.title.size();
+        QRectF box(plot.left(), plot.top(), plot.width(), height);
+        if (data.titleBox.isValid()) {
+            qreal width = 0;
+            for (const QString& line : data.title)
+                width = std::max(width, titleMetrics.horizontalAdvance(line));
+            const qreal pad = 2 * pixelScale;
+            box.setWidth(std::min(plot.width(), width + 2 * pad));
+            box.setHeight(height + 2 * pad);
+            if (data.titleAlignment & Qt::AlignHCenter)
+                box.moveLeft(plot.center().x() - box.width() / 2);
+            else if (data.titleAlignment & Qt::AlignRight)
+                box.moveRight(plot.right());
+            painter.fillRect(box, data.titleBox);
+            painter.setPen(QPen(Qt::black, pixelScale));
+            painter.drawRect(box);
+        }
         painter.setPen(data.titleColor);
-        const qreal height = QFontMetricsF(titleFont).height() * data.title.size();
-        painter.drawText(QRectF(plot.left(), plot.top(), plot.width(), height),
-                         Qt::AlignHCenter | Qt::AlignTop, data.title.join(u'\n'));
-        plot.setTop(plot.top() + height + 2 * pixelScale);
+        painter.drawText(box,
+                         int(data.titleAlignment & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter,
+                         data.title.join(u'\n'));
+        plot.setTop(box.bottom() + 2 * pixelScale);
     }
 
     const QFont labelFont = scaled(data.labelFont, pixelScale);
@@ -39,6 +57,9 @@ void PaintBarChart(QPainter& painter, const QRectF& area, const BarChartData& da
         for (const QString& line : bar.label.split(u'\n'))
             labelWidth = std::max(labelWidth, labelMetrics.horizontalAdvance(line));
     plot.setLeft(plot.left() + labelWidth + 6 * pixelScale);
+    // Room for half of the last axis label, which is centred on the right end.
+    const QString lastAxisLabel = QString::number(data.maximum, 'g', 10);
+    plot.setRight(plot.right() - axisMetrics.horizontalAdvance(lastAxisLabel) / 2);
     plot.setBottom(plot.bottom() - axisMetrics.height() - 4 * pixelScale);
     const qreal span = std::max(1e-9, data.maximum - data.minimum);
     auto xOf = [&](double value) {
@@ -78,6 +99,12 @@ void PaintBarChart(QPainter& painter, const QRectF& area, const BarChartData& da
             const QRectF labelRect(area.left() + margin, centre - slot / 2, labelWidth, slot);
             painter.drawText(labelRect, Qt::AlignRight | Qt::AlignVCenter, bar.label);
         }
+    }
+    if (data.border) {
+        painter.setPen(QPen(Qt::black, pixelScale));
+        painter.setBrush(Qt::NoBrush);
+        const qreal inset = pixelScale / 2;
+        painter.drawRect(area.adjusted(inset, inset, -inset, -inset));
     }
     painter.restore();
 }

@@ -22,10 +22,14 @@ struct BarChartData {
     QStringList title;
     QFont titleFont;
     QColor titleColor = Qt::black;
+    Qt::Alignment titleAlignment = Qt::AlignHCenter;
+    // A boxed title sits on this colour inside a thin frame; invalid means no box.
+    QColor titleBox = QColor();
     QFont axisFont;
     QFont labelFont;
     int barWidthPercent = 80;
     QColor background = Qt::white;
+    bool border = false;
 
     void clear() { bars.clear(); }
     void addBar(double value, const QString& label, const QColor& color) {

@@ -35,6 +35,8 @@ void PageReport::render(QPainter& painter, qreal dotsPerMm) const {
     for (const auto& [name, element] : m_elements) {
         std::visit(Overloaded{
                        [&](const Label& label) {
+                           if (label.background.isValid())
+                               painter.fillRect(rect(label.mm), label.background);
                            painter.setFont(label.font);
                            painter.setPen(label.color);
                            painter.drawText(rect(label.mm), int(label.alignment) | Qt::TextDontClip,
@@ -81,12 +83,12 @@ bool PageReport::writePdf(const QString& path) const {
     return painter.end();
 }
 
-void PageReport::print(QPrinter& printer) const {
+bool PageReport::print(QPrinter& printer) const {
     printer.setDocName(documentName);
     printer.setFullPage(true);
     QPainter painter;
     if (!painter.begin(&printer))
-        return;
+        return false;
     render(painter, printer.resolution() / 25.4);
-    painter.end();
+    return painter.end();
 }

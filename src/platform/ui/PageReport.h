@@ -24,6 +24,8 @@ public:
         QFont font;
         Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
         QColor color = Qt::black;
+        // An opaque label hides what was drawn under it; invalid means transparent.
+        QColor background = QColor();
     };
     struct Rule {
         QPointF mm;
@@ -55,8 +57,9 @@ public:
     void render(QPainter& painter, qreal dotsPerMm) const;
     // Writes the page to a PDF file; false if it cannot be written.
     bool writePdf(const QString& path) const;
-    // Prints on a printer already set up (its dialog answered).
-    void print(QPrinter& printer) const;
+    // Prints on a printer already set up (its dialog answered); false if the printer or its
+    // output file cannot be opened.
+    bool print(QPrinter& printer) const;
 
 private:
     QList<std::pair<QString, Element>> m_elements;
