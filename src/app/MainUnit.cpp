@@ -22,6 +22,7 @@ const QString LogoFile = QStringLiteral("tarnwick-logo.bmp");
 TMainForm::TMainForm(QWidget* parent) : Form(parent) {
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint);
+    setClosesOnEscape(false);
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);

@@ -10,13 +10,15 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <algorithm>
 
 void TTestForm::PrepareNameDialog(bool questionCountEnabled) {
     dtQSet->open();
     dtQSet->setFilter(QStringLiteral("Q_EXAM_N<>0"));
     dtQSet->setFiltered(true);
     const int count = dtQSet->recordCount();
-    m_nameForm->SpinEdit2->setMaximum(count);
+    // setMaximum(0) alone would pull the minimum down to 0 for every later exam.
+    m_nameForm->SpinEdit2->setRange(1, std::max(1, count));
     m_nameForm->SpinEdit2->setValue(count);
     dtQSet->close();
     m_nameForm->setQuestionCountEnabled(questionCountEnabled);

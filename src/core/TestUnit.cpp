@@ -58,8 +58,10 @@ TTestForm::TTestForm(ItemStateArray& itemState, QWidget* parent)
 
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
-    setMinimumSize(732, 502);
-    resize(732, 505);
+    setClosesOnEscape(false);
+    // The client area of a window 732 x 505 (at least 732 x 502) in a classic frame.
+    setMinimumSize(DesignWidth, 475);
+    resize(DesignWidth, 478);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -189,11 +191,12 @@ void TTestForm::buildHeader() {
     setTextColor(Label3, QColor(128, 128, 128));
 
     MarkBox = new QCheckBox(tr("&Mark this item"), HeaderBar);
-    MarkBox->move(4, 24);
-    MarkBox->adjustSize();
+    MarkBox->setGeometry(4, 24, 161, 17);
+    MarkBox->setFont(PixelFont("Verdana", 13, true));
+    setTextColor(MarkBox, Qt::black);
     MarkBox->setAccessibleName(withoutMnemonic(MarkBox->text()));
 
-    CorrectLabel = new QLabel(HeaderBar);
+    CorrectLabel = new OutlinedLabel(QString(), HeaderBar);
     CorrectLabel->setFont(PixelFont("Verdana", 13, true));
     CorrectLabel->setGeometry(4, 24, 200, 18);
 

@@ -68,7 +68,7 @@ public:
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
     QCheckBox* MarkBox = nullptr;
-    QLabel* CorrectLabel = nullptr;
+    OutlinedLabel* CorrectLabel = nullptr;
     OutlinedLabel* TimeLabel = nullptr;
     QLabel* ReviewLabel = nullptr;
     // Centre.

@@ -1,5 +1,7 @@
 #include "LPositionsUnit.h"
 
+#include "OutlinedLabel.h"
+
 #include "ItemArea.h"
 #include "Table.h"
 
@@ -120,7 +122,7 @@ void ShowAnswer(ItemArea& area, const Table& currentExam) {
 }
 
 void ShowItemStatus(ItemArea& area, const Table& currentExam, bool reviewing,
-                    const ItemState* state, QLabel* correctLabel) {
+                    const ItemState* state, OutlinedLabel* correctLabel) {
     if (reviewing) {
         ShowAnswer(area, currentExam);
     } else {
@@ -132,7 +134,5 @@ void ShowItemStatus(ItemArea& area, const Table& currentExam, bool reviewing,
     const bool correct = state && state->Correct;
     correctLabel->setText(correct ? QObject::tr("Correct") : QObject::tr("Incorrect"));
     correctLabel->setAccessibleName(correctLabel->text());
-    QPalette colors = correctLabel->palette();
-    colors.setColor(QPalette::WindowText, correct ? QColor(0, 0, 255) : QColor(255, 0, 0));
-    correctLabel->setPalette(colors);
+    correctLabel->setColor(correct ? QColor(0, 0, 255) : QColor(255, 0, 0));
 }

@@ -3,7 +3,7 @@
 #include "ItemState.h"
 
 class QCheckBox;
-class QLabel;
+class OutlinedLabel;
 class Table;
 struct ItemArea;
 
@@ -15,7 +15,7 @@ void LayoutItem(ItemArea& area, const Table& currentExam, const ItemState* state
 
 // Reviewing shows the explanation and the key; testing hides them. Both set the verdict.
 void ShowItemStatus(ItemArea& area, const Table& currentExam, bool reviewing,
-                    const ItemState* state, QLabel* correctLabel);
+                    const ItemState* state, OutlinedLabel* correctLabel);
 
 // Shows the explanation and highlights the keyed choices, until the next move.
 void ShowAnswer(ItemArea& area, const Table& currentExam);

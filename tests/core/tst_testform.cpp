@@ -9,6 +9,7 @@
 #include "TestUnit.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
@@ -130,7 +131,16 @@ private slots:
 
     void closingAsks() {
         MessageBoxRecorder boxes;
+        // Escape never closes the window, on the welcome panel or in an exam.
+        QTest::keyClick(m_form.get(), Qt::Key_Escape);
+        QVERIFY(m_form->isVisible());
         startExam(&TTestForm::Action2Execute);
+        m_form->ExamMode = TTestForm::Reviewing;
+        QTest::keyClick(m_form.get(), Qt::Key_Escape);
+        QVERIFY(m_form->isVisible());
+        QCOMPARE(m_form->ExamMode, TTestForm::Reviewing);
+        QVERIFY(boxes.records.isEmpty());
+        m_form->ExamMode = TTestForm::Testing;
         boxes.answer(AppMessageBox::Cancel);
         QVERIFY(!m_form->close());
         QCOMPARE(boxes.records.size(), 1);
@@ -248,6 +258,20 @@ private slots:
         startExam(&TTestForm::AllQActExecute,
                   [&](TNameForm& d) { shownMinutes = d.SpinEdit1->value(); });
         QCOMPARE(shownMinutes, 75);
+
+        // A bank without exam items offers none, and a later exam still needs at least one.
+        QTemporaryDir retiredOnly;
+        TestBank::writeTables(retiredOnly.path(), {TestBank::item(1, 0, 1)});
+        QDir::setCurrent(retiredOnly.path());
+        ItemStateArray noState;
+        TTestForm emptyBankForm(noState);
+        emptyBankForm.setDialogs(m_name.get(), m_progress.get(), nullptr);
+        emptyBankForm.PrepareNameDialog(true);
+        QCOMPARE(m_name->SpinEdit2->maximum(), 1);
+        QDir::setCurrent(m_folder.path());
+        m_form->PrepareNameDialog(true);
+        QCOMPARE(m_name->SpinEdit2->minimum(), 1);
+        QCOMPARE(m_name->SpinEdit2->maximum(), 280);
     }
 
     void clock() {
@@ -259,20 +283,27 @@ private slots:
         m_now += 1000;
         m_form->Timer1Timer();
         QCOMPARE(m_form->TimeLabel->text(), QStringLiteral("1:29:59"));
-        // A tick that comes late, past the limit: zero, and one prompt.
-        m_now += 95 * 60 * 1000;
-        boxes.answer(AppMessageBox::Ok);
-        m_form->Timer1Timer();
-        QCOMPARE(m_form->TimeLabel->text(), QStringLiteral("0:00:00"));
-        QCOMPARE(boxes.records.size(), 1);
-        QCOMPARE(boxes.records[0].type, AppMessageBox::Type::Information);
-        QCOMPARE(boxes.records[0].text,
-                 QStringLiteral("Your time has expired.\rDo you want continue the exam anyway?"));
-        QCOMPARE(boxes.records[0].buttons, AppMessageBox::No | AppMessageBox::Ok);
-        QVERIFY(!m_form->TimeLabel->isVisible()); // OK: on without a clock
-        QVERIFY(!m_form->Timer1->enabled());
-        QCOMPARE(m_form->ExamMode, TTestForm::Testing);
-        m_form->CloseCurrentExam();
+        // A tick that comes late, past the limit: zero, and one prompt. OK, or closing the
+        // prompt by its title bar, goes on without a clock.
+        for (const Button answer : {AppMessageBox::Ok, AppMessageBox::NoButton}) {
+            if (m_form->ExamMode == TTestForm::NoExam)
+                startExam(&TTestForm::Action1Execute);
+            m_now += 95 * 60 * 1000;
+            boxes.records.clear();
+            boxes.answer(answer);
+            m_form->Timer1Timer();
+            QCOMPARE(m_form->TimeLabel->text(), QStringLiteral("0:00:00"));
+            QCOMPARE(boxes.records.size(), 1);
+            QCOMPARE(boxes.records[0].type, AppMessageBox::Type::Information);
+            QCOMPARE(
+                boxes.records[0].text,
+                QStringLiteral("Your time has expired.\rDo you want continue the exam anyway?"));
+            QCOMPARE(boxes.records[0].buttons, AppMessageBox::No | AppMessageBox::Ok);
+            QVERIFY(!m_form->TimeLabel->isVisible());
+            QVERIFY(!m_form->Timer1->enabled());
+            QCOMPARE(m_form->ExamMode, TTestForm::Testing);
+            m_form->CloseCurrentExam();
+        }
 
         // A new exam counts from zero.
         startExam(&TTestForm::Action2Execute);

@@ -273,7 +273,7 @@ private slots:
         m_form->ExamMode = TTestForm::Reviewing;
         goToItem(SingleB);
         QCOMPARE(m_form->CorrectLabel->text(), QStringLiteral("Incorrect"));
-        QCOMPARE(m_form->CorrectLabel->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(m_form->CorrectLabel->color(), QColor(255, 0, 0));
         QVERIFY(!area().ExpText->isHidden());
         QCOMPARE(area().ALabel[1]->palette().color(QPalette::Window), QColor(0, 255, 255));
         QVERIFY(area().RadioButton[0]->isChecked());
@@ -292,7 +292,7 @@ private slots:
         m_form->ExamMode = TTestForm::Reviewing;
         goToItem(SingleB);
         QCOMPARE(m_form->CorrectLabel->text(), QStringLiteral("Correct"));
-        QCOMPARE(m_form->CorrectLabel->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(m_form->CorrectLabel->color(), QColor(0, 0, 255));
     }
 };
 

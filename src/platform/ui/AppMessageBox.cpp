@@ -1,6 +1,7 @@
 #include "AppMessageBox.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -89,7 +90,20 @@ Button show(Type type, const QString& text, Buttons buttons, QWidget* parent) {
         if (choice.button == escapeButton(buttons))
             box.setEscapeButton(button);
     }
+    // Buttons and Escape hide the box without a close event; only its title bar (or the
+    // window manager) closes it, and that is an answer of its own.
+    struct CloseWatcher : QObject {
+        bool closed = false;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Close)
+                closed = true;
+            return false;
+        }
+    } watcher;
+    box.installEventFilter(&watcher);
     box.exec();
+    if (watcher.closed)
+        return NoButton;
     return answerOf.value(box.clickedButton(), escapeButton(buttons));
 }
 

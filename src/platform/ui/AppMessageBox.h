@@ -8,7 +8,8 @@ class QWidget;
 
 // The program's message boxes: a type, a text in which "\r" breaks the line, and buttons
 // shown in the fixed order Yes, No, OK, Cancel. OK is the default where present, otherwise
-// Yes; Escape answers Cancel where present, otherwise No.
+// Yes; Escape answers Cancel where present, otherwise No. A box closed by its title bar
+// answers NoButton, which callers treat as "none of the buttons".
 namespace AppMessageBox {
 
 enum class Type { Information, Warning, Confirmation, Error };

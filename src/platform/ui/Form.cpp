@@ -45,6 +45,8 @@ void Form::closeEvent(QCloseEvent* event) {
 }
 
 void Form::reject() {
+    if (!m_closesOnEscape)
+        return;
     if (m_modalResult == mrNone)
         m_modalResult = mrCancel;
     if (!close())

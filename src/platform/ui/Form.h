@@ -15,6 +15,8 @@ public:
     // Closes the window with this result, as a button with a modal result does.
     void setModalResult(int result);
     int modalResult() const { return m_modalResult; }
+    // Main windows are left through their own commands, never by Escape.
+    void setClosesOnEscape(bool on) { m_closesOnEscape = on; }
 
 protected:
     virtual bool FormCloseQuery() { return true; }
@@ -32,4 +34,5 @@ protected:
 private:
     int m_modalResult = mrNone;
     bool m_closing = false;
+    bool m_closesOnEscape = true;
 };

@@ -43,6 +43,8 @@ void ShapeButton::paintEvent(QPaintEvent*) {
     // Drawn through the style so the mnemonic letter is underlined like on other buttons.
     QStyleOptionButton option;
     initStyleOption(&option);
-    style()->drawItemText(&painter, rect(), Qt::AlignCenter | Qt::TextShowMnemonic, palette(),
-                          isEnabled(), text(), QPalette::NoRole);
+    // A button whose shortcut was taken away shows no underline it cannot keep.
+    const int mnemonic = shortcut().isEmpty() ? Qt::TextHideMnemonic : Qt::TextShowMnemonic;
+    style()->drawItemText(&painter, rect(), Qt::AlignCenter | mnemonic, palette(), isEnabled(),
+                          text(), QPalette::NoRole);
 }

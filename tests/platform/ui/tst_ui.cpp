@@ -69,6 +69,16 @@ private slots:
         }
     }
 
+    // The title bar's close box is neither button: the answer is NoButton.
+    void closedByTitleBar() {
+        QTimer::singleShot(0, [] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            box->close();
+        });
+        QCOMPARE(int(show(Type::Information, QStringLiteral("x"), No | Ok)), int(NoButton));
+    }
+
     void titles() {
         QCOMPARE(titleOf(Type::Information), QStringLiteral("Information"));
         QCOMPARE(titleOf(Type::Warning), QStringLiteral("Warning"));
