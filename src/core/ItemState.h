@@ -15,9 +15,30 @@ struct ItemState {
     bool Correct = false;
     qint32 Section = 0;
 
+private:
+    // Defined first: the accessors below deduce their type from it.
+    template <class Self> static auto* choiceOf(Self& self, int index) {
+        Q_ASSERT(index >= 0 && index < 6);
+        switch (index) {
+        case 0:
+            return &self.Choice1;
+        case 1:
+            return &self.Choice2;
+        case 2:
+            return &self.Choice3;
+        case 3:
+            return &self.Choice4;
+        case 4:
+            return &self.Choice5;
+        default:
+            return &self.Choice6;
+        }
+    }
+
+public:
     // Choice a..f as 0..5.
-    bool& choice(int index) { return (&Choice1)[index]; }
-    bool choice(int index) const { return (&Choice1)[index]; }
+    bool& choice(int index) { return *choiceOf(*this, index); }
+    bool choice(int index) const { return *choiceOf(*this, index); }
 };
 
 // One element per item of the current exam; the item with record number r is at r - 1.

@@ -52,7 +52,30 @@ private:
 struct FieldCopy {
     int from;
     int to;
+    FieldType type; // of the exam field
 };
+
+// The exam table holds every value in its field's form: an empty source value becomes 0,
+// an empty text or false, and a key value other than 0 becomes true.
+QVariant inFieldForm(const QVariant& value, FieldType type) {
+    switch (type) {
+    case FieldType::Integer:
+        return qint64(value.isNull() ? 0 : value.toLongLong());
+    case FieldType::Boolean:
+        return qint64(!value.isNull() && value.toLongLong() != 0);
+    case FieldType::Text:
+    case FieldType::Memo:
+        break;
+    }
+    return value.isNull() ? QStringLiteral("") : value.toString();
+}
+
+FieldType typeOf(const Table& table, const QString& field) {
+    for (const FieldDefinition& definition : table.definition().fields)
+        if (definition.name.compare(field, Qt::CaseInsensitive) == 0)
+            return definition.type;
+    return FieldType::Text;
+}
 
 // The fields copied into each exam record, in the exam table's field order.
 std::vector<FieldCopy> fieldCopies(const Table& source, const Table& currentExam, Source kind) {
@@ -70,12 +93,14 @@ std::vector<FieldCopy> fieldCopies(const Table& source, const Table& currentExam
             fields.removeOne(QString::fromLatin1(skipped));
     }
     std::vector<FieldCopy> copies;
+    auto copy = [&](const QString& from, const QString& to) {
+        copies.push_back(
+            {source.fieldIndex(from), currentExam.fieldIndex(to), typeOf(currentExam, to)});
+    };
     for (const QString& field : fields)
-        copies.push_back({source.fieldIndex(field), currentExam.fieldIndex(field)});
-    copies.push_back({source.fieldIndex(QStringLiteral("Q_ID")),
-                      currentExam.fieldIndex(QStringLiteral("Q_OR_NUMBER"))});
-    copies.push_back({source.fieldIndex(QStringLiteral("U_MEMO")),
-                      currentExam.fieldIndex(QStringLiteral("U_MEMO"))});
+        copy(field, field);
+    copy(QStringLiteral("Q_ID"), QStringLiteral("Q_OR_NUMBER"));
+    copy(QStringLiteral("U_MEMO"), QStringLiteral("U_MEMO"));
     return copies;
 }
 
@@ -112,7 +137,7 @@ ExamRange prepare(Table& source, Table& currentExam, Source kind, int picks,
                 progress->setPosition(int(k));
             currentExam.append();
             for (const FieldCopy& copy : copies)
-                currentExam.setValueAt(copy.to, source.valueAt(copy.from));
+                currentExam.setValueAt(copy.to, inFieldForm(source.valueAt(copy.from), copy.type));
             currentExam.post();
         }
         transaction.commit();

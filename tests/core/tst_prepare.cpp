@@ -150,6 +150,7 @@ private slots:
             m_users->setInteger(QStringLiteral("Q_SECT"), 4);
             m_users->setText(QStringLiteral("Q_TEXT"), QStringLiteral("own %1").arg(i));
             m_users->setText(QStringLiteral("U_MEMO"), QStringLiteral("memo %1").arg(i));
+            m_users->setInteger(QStringLiteral("A3"), 2); // any other value than 0 is true
             m_users->post();
         }
         m_users->setRecNo(2);
@@ -164,6 +165,11 @@ private slots:
             QCOMPARE(m_exam->text(QStringLiteral("U_MEMO")), QStringLiteral("memo %1").arg(id - 1));
             for (const char* empty : {"Q_SIM", "PICT1", "PICT2", "Q_EXAM_N"})
                 QVERIFY2(m_exam->value(QString::fromLatin1(empty)).isNull(), empty);
+            // Copied fields are stored in their own form, never as empty values.
+            QCOMPARE(m_exam->value(QStringLiteral("A3")).toLongLong(), 1);
+            for (const char* zero : {"A1", "Q_TYPE"})
+                QCOMPARE(m_exam->value(QString::fromLatin1(zero)), QVariant(qint64(0)));
+            QCOMPARE(m_exam->value(QStringLiteral("Q_EXPL")), QVariant(QStringLiteral("")));
         }
         m_users->emptyTable();
     }

@@ -771,16 +771,20 @@ void Table::emptyTable() {
 
 void Table::beginTransaction() {
     requireOpen();
-    if (m_transactionDepth++ == 0)
+    // The depth counts only transactions that really began.
+    if (m_transactionDepth == 0)
         exec("BEGIN IMMEDIATE");
+    ++m_transactionDepth;
 }
 
 void Table::commit() {
     requireOpen();
     if (m_transactionDepth == 0)
         return;
-    if (--m_transactionDepth == 0)
+    // A failed COMMIT leaves the depth as it was, so that rollback() still undoes the work.
+    if (m_transactionDepth == 1)
         exec("COMMIT");
+    --m_transactionDepth;
 }
 
 void Table::rollback() {
@@ -788,7 +792,9 @@ void Table::rollback() {
     if (m_transactionDepth == 0)
         return;
     m_transactionDepth = 0;
-    exec("ROLLBACK");
+    // After a disk-full or I/O error SQLite may have rolled back by itself already.
+    if (!sqlite3_get_autocommit(m_connection->handle()))
+        exec("ROLLBACK");
     if (m_state != State::Browse) {
         m_buffer.clear();
         setState(State::Browse);

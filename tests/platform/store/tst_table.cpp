@@ -5,6 +5,8 @@
 #include "Tables.h"
 #include "TestBank.h"
 
+#include <sqlcipher/sqlite3.h>
+
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -205,6 +207,40 @@ private slots:
         users->post();
         QCOMPARE(users->integer(QStringLiteral("Q_ID")), 1);
         users->emptyTable();
+    }
+
+    // A COMMIT that fails (here: another reader keeps the file) must still let the rollback
+    // undo the appends, in the file and in the table's own list of records.
+    void failedCommitRollsBack() {
+        auto users = table(Tables::userSet());
+        users->open();
+        const int before = users->recordCount();
+        users->beginTransaction();
+        for (int i = 0; i < 3; ++i) {
+            users->insert();
+            users->post();
+        }
+        SqliteConnection reader;
+        QCOMPARE(reader.open(path(Tables::UserSetFile), false), SQLITE_OK);
+        QCOMPARE(reader.key(Tables::Password), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(reader.handle(), "BEGIN; SELECT count(*) FROM records;", nullptr,
+                              nullptr, nullptr),
+                 SQLITE_OK);
+        QVERIFY(!errorOf([&] { users->commit(); }).isEmpty());
+        users->rollback();
+        QCOMPARE(users->recordCount(), before);
+        sqlite3_exec(reader.handle(), "COMMIT", nullptr, nullptr, nullptr);
+        reader.close();
+        // And the next transaction is a real one again.
+        users->beginTransaction();
+        users->insert();
+        users->post();
+        users->rollback();
+        QCOMPARE(users->recordCount(), before);
+        users->close();
+        users->open();
+        QCOMPARE(users->recordCount(), before);
+        users->close();
     }
 
     void exclusiveOpenIsHeldAgainstAnotherProcess() {
