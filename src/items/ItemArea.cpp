@@ -97,12 +97,33 @@ ItemArea::ItemArea(QScrollArea* scrollBox) : ScrollBox1(scrollBox) {
         QWidget::setTabOrder(std::exchange(previous, next), next);
 }
 
+int ItemArea::visibleWidth(bool withScrollBar) const {
+    const int inside = ScrollBox1->contentsRect().width();
+    return withScrollBar ? inside - ScrollBox1->verticalScrollBar()->sizeHint().width() : inside;
+}
+
+int ItemArea::visibleHeight() const {
+    return ScrollBox1->contentsRect().height();
+}
+
+QWidget* ItemArea::selector(int n) const {
+    return CheckBox[n]->isHidden() ? static_cast<QWidget*>(RadioButton[n])
+                                   : static_cast<QWidget*>(CheckBox[n]);
+}
+
+QWidget* ItemArea::firstSelector() const {
+    for (int n = 0; n < 6; ++n)
+        if (!selector(n)->isHidden())
+            return selector(n);
+    return nullptr;
+}
+
 void ItemArea::updateContentHeight() {
     int bottom = 0;
     for (QWidget* child : Content->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (!child->isHidden())
             bottom = std::max(bottom, child->geometry().bottom() + 1);
-    Content->resize(ScrollBox1->viewport()->width(), bottom + 17);
+    Content->resize(Content->width(), bottom + 17);
 }
 
 void ItemArea::setRadioStates(const bool states[6]) {

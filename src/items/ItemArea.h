@@ -42,6 +42,13 @@ struct ItemArea {
 
     // The content's height: the lowest visible control plus a 17-pixel spacer.
     void updateContentHeight();
+    // The width and height the content is seen in, inside the frame.
+    int visibleWidth(bool withScrollBar) const;
+    int visibleHeight() const;
+    // The radio button or check box of choice n, whichever the item uses.
+    QWidget* selector(int n) const;
+    // The first choice control shown, or none.
+    QWidget* firstSelector() const;
     // Sets the radio buttons from six states; none selected clears them all.
     void setRadioStates(const bool states[6]);
     void setHighlight(int choice, bool keyed);

@@ -5,6 +5,7 @@
 #include "ItemArea.h"
 #include "Table.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -35,39 +36,21 @@ void ReadKey(const Table& currentExam, bool key[6]) {
         key[n] = currentExam.boolean(QStringLiteral("A%1").arg(n + 1));
 }
 
-void LayoutItem(ItemArea& area, const Table& currentExam, const ItemState* state,
-                QCheckBox* markBox) {
-    area.ScrollBox1->hide();
-    area.ScrollBox1->verticalScrollBar()->setValue(0);
+namespace {
+
+// Places the item's controls for a content width; texts and visibility are already set.
+void PlaceControls(ItemArea& area, int contentWidth) {
     const int areaWidth = area.ScrollBox1->width();
-    area.Content->resize(area.ScrollBox1->viewport()->width(), area.Content->height());
-    const int contentWidth = area.Content->width();
+    area.Content->resize(contentWidth, area.Content->height());
 
     // Question.
-    area.QText->setText(currentExam.text(QStringLiteral("Q_TEXT")));
     fitLabel(area.QText, PanelBorder, PanelBorder, contentWidth - 2 * PanelBorder, false);
     const int panelHeight = area.QText->height() + 2 * PanelBorder;
     area.QPanel->setGeometry(0, 0, contentWidth, panelHeight);
     area.Shape1->setGeometry(0, panelHeight, contentWidth, 1);
 
-    // Choices and their selection controls.
-    const bool multiple = currentExam.boolean(QStringLiteral("Q_TYPE"));
-    bool present[6];
-    for (int n = 0; n < 6; ++n) {
-        const QString text = currentExam.text(QStringLiteral("Q%1").arg(n + 1));
-        present[n] = !text.isEmpty();
-        if (present[n])
-            area.ALabel[n]->setText(text);
-        area.ALabel[n]->setVisible(present[n]);
-        area.RadioButton[n]->setVisible(present[n] && !multiple);
-        area.CheckBox[n]->setVisible(present[n] && multiple);
-    }
-
     // The button row is reserved whether or not a button shows.
     const int rowTop = panelHeight + 2;
-    area.ExhBtnA->setVisible(!currentExam.text(QStringLiteral("PICT1")).isEmpty());
-    area.ExhBtnB->setVisible(!currentExam.text(QStringLiteral("PICT2")).isEmpty());
-    area.SPButton->setVisible(!currentExam.text(QStringLiteral("Q_SIM")).isEmpty());
     area.ExhBtnA->setGeometry(1, rowTop, 93, ButtonHeight);
     area.ExhBtnB->setGeometry(96, rowTop, 93, ButtonHeight);
     area.SPButton->setGeometry(4, rowTop, 129, ButtonHeight);
@@ -77,20 +60,64 @@ void LayoutItem(ItemArea& area, const Table& currentExam, const ItemState* state
     int top = rowTop + ButtonHeight + ChoiceGap;
     int lowestBottom = rowTop + ButtonHeight;
     for (int n = 0; n < 6; ++n) {
-        if (!present[n])
+        if (area.ALabel[n]->isHidden())
             continue;
         fitLabel(area.ALabel[n], ChoiceLeft, top, labelWidth, true);
-        QWidget* selector = multiple ? static_cast<QWidget*>(area.CheckBox[n])
-                                     : static_cast<QWidget*>(area.RadioButton[n]);
+        QWidget* selector = area.selector(n);
         selector->move(40, top);
         lowestBottom = area.ALabel[n]->geometry().bottom() + 1;
         top = lowestBottom + ChoiceGap;
     }
 
     // Explanation, 40 pixels below the last choice; its visibility is the status's.
-    area.ExpText->setText(currentExam.text(QStringLiteral("Q_EXPL")));
     fitLabel(area.ExpText, PanelBorder, lowestBottom + 40, areaWidth - PanelBorder - RightMargin,
              false);
+    area.updateContentHeight();
+}
+
+// Lays the item out for the width it will have. The scroll bar is decided here: the scroll
+// area decides it only later, after the question would have been wrapped for the width of
+// the previous item.
+void FitToArea(ItemArea& area) {
+    PlaceControls(area, area.visibleWidth(false));
+    const bool scrolls = area.Content->height() > area.visibleHeight();
+    if (scrolls)
+        PlaceControls(area, area.visibleWidth(true)); // narrower, so taller: it still scrolls
+    area.ScrollBox1->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn
+                                                        : Qt::ScrollBarAlwaysOff);
+}
+
+} // namespace
+
+void LayoutItem(ItemArea& area, const Table& currentExam, const ItemState* state,
+                QCheckBox* markBox) {
+    // Hiding the area takes the keyboard focus out of it; it comes back below.
+    QWidget* focused = QApplication::focusWidget();
+    const bool focusInArea = focused && area.ScrollBox1->isAncestorOf(focused);
+    area.ScrollBox1->hide();
+    area.ScrollBox1->verticalScrollBar()->setValue(0);
+
+    area.QText->setText(currentExam.text(QStringLiteral("Q_TEXT")));
+    const bool multiple = currentExam.boolean(QStringLiteral("Q_TYPE"));
+    bool present[6];
+    for (int n = 0; n < 6; ++n) {
+        const QString text = currentExam.text(QStringLiteral("Q%1").arg(n + 1));
+        present[n] = !text.isEmpty();
+        if (present[n])
+            area.ALabel[n]->setText(text);
+        // A screen reader reads the choice's text with its letter.
+        area.RadioButton[n]->setAccessibleDescription(text);
+        area.CheckBox[n]->setAccessibleDescription(text);
+        area.ALabel[n]->setVisible(present[n]);
+        area.RadioButton[n]->setVisible(present[n] && !multiple);
+        area.CheckBox[n]->setVisible(present[n] && multiple);
+    }
+    area.ExhBtnA->setVisible(!currentExam.text(QStringLiteral("PICT1")).isEmpty());
+    area.ExhBtnB->setVisible(!currentExam.text(QStringLiteral("PICT2")).isEmpty());
+    area.SPButton->setVisible(!currentExam.text(QStringLiteral("Q_SIM")).isEmpty());
+    area.ExpText->setText(currentExam.text(QStringLiteral("Q_EXPL")));
+
+    FitToArea(area);
 
     // The recorded response back into the controls.
     if (state) {
@@ -107,9 +134,14 @@ void LayoutItem(ItemArea& area, const Table& currentExam, const ItemState* state
             markBox->setChecked(state->Marked);
     }
 
-    area.updateContentHeight();
     area.ScrollBox1->show();
     area.ScrollBox1->verticalScrollBar()->setValue(0);
+    if (focusInArea) {
+        if (!focused->isVisibleTo(area.ScrollBox1))
+            focused = area.firstSelector();
+        if (focused)
+            focused->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void ShowAnswer(ItemArea& area, const Table& currentExam) {
@@ -118,7 +150,7 @@ void ShowAnswer(ItemArea& area, const Table& currentExam) {
     area.ExpText->show();
     for (int n = 0; n < 6; ++n)
         area.setHighlight(n, key[n]);
-    area.updateContentHeight();
+    FitToArea(area);
 }
 
 void ShowItemStatus(ItemArea& area, const Table& currentExam, bool reviewing,
@@ -129,7 +161,7 @@ void ShowItemStatus(ItemArea& area, const Table& currentExam, bool reviewing,
         area.ExpText->hide();
         for (int n = 0; n < 6; ++n)
             area.setHighlight(n, false);
-        area.updateContentHeight();
+        FitToArea(area);
     }
     const bool correct = state && state->Correct;
     correctLabel->setText(correct ? QObject::tr("Correct") : QObject::tr("Incorrect"));

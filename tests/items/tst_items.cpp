@@ -8,6 +8,7 @@
 #include "TestBank.h"
 #include "TestUnit.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QMenu>
 #include <QPushButton>
@@ -76,6 +77,14 @@ class ItemsTest : public QObject {
         QFAIL("no such item");
     }
     int bottomOf(QWidget* w) { return w->geometry().bottom() + 1; }
+    // The question spans the visible width, whether or not this item (or the one before)
+    // needs a scroll bar.
+    void checkQuestionWidth() {
+        const int visible = m_form->ScrollBox1->viewport()->width();
+        QCOMPARE(area().QPanel->width(), visible);
+        QCOMPARE(area().Shape1->width(), visible);
+        QCOMPARE(area().QText->width(), visible - 16);
+    }
 
     void checkPositions() {
         goToItem(BothExhibits);
@@ -147,10 +156,35 @@ private slots:
     }
 
     void positions() { checkPositions(); }
+    void questionSpansTheVisibleWidth() {
+        m_form->resize(760, 475);
+        QTest::qWait(20);
+        for (const qint64 id : {SingleB, Long, SingleB}) {
+            goToItem(id);
+            QCOMPARE(m_form->ScrollBox1->verticalScrollBar()->isVisible(), id == Long);
+            checkQuestionWidth();
+        }
+    }
     void positionsAfterNarrowing() {
         m_form->resize(760, 600);
         QTest::qWait(20);
         checkPositions();
+    }
+
+    // Moving on or resizing rebuilds the item; a keyboard user's focus stays on the choices
+    // (Space must not mark the item instead).
+    void focusStaysOnTheChoices() {
+        m_form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+        goToItem(SingleB);
+        area().RadioButton[1]->setFocus();
+        m_form->resize(900, 700);
+        QTest::qWait(20);
+        QCOMPARE(QApplication::focusWidget(), area().RadioButton[1]);
+        goToItem(MultipleAC);
+        QCOMPARE(QApplication::focusWidget(), area().CheckBox[0]);
+        QCOMPARE(area().CheckBox[0]->accessibleDescription(),
+                 m_form->dtCurrentSet->text(QStringLiteral("Q1")));
     }
 
     void singleResponse() {
