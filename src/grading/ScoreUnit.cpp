@@ -58,6 +58,9 @@ TScoreForm::TScoreForm(TTestForm* testForm, QWidget* parent) : Form(parent), m_t
     total.border = true;
     TotalChart->setAccessibleName(tr("Total score"));
 
+    auto* scoreBarLine = new QFrame(this); // the bottom line of the score bar
+    scoreBarLine->setGeometry(5, 210, 572, 2);
+    scoreBarLine->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     TotalLabel = new QLabel(this);
     TotalLabel->setGeometry(9, 184, 564, 24);
     TotalLabel->setAlignment(Qt::AlignCenter);

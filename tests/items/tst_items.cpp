@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -298,6 +299,22 @@ private slots:
         QVERIFY(m_form->MarkBox->isHidden() && m_form->TimeLabel->isHidden());
         QVERIFY(!m_form->LearnButton->isEnabled());
         QCOMPARE(m_form->CorrectLabel->text(), QStringLiteral("Incorrect"));
+
+        // In review the grade button shows the same figures again without a question, and
+        // View Answers goes back to item 1.
+        const QString scoreLine = score.TotalLabel->text();
+        MessageBoxRecorder boxes;
+        m_form->NextButton->click();
+        QTimer::singleShot(0, &score, [&] {
+            QVERIFY(score.isVisible());
+            score.BitBtn1->click();
+        });
+        m_form->GradeButton->click();
+        QVERIFY(boxes.records.isEmpty());
+        QVERIFY(!score.isVisible());
+        QCOMPARE(score.TotalLabel->text(), scoreLine);
+        QCOMPARE(m_form->ExamMode, TTestForm::Reviewing);
+        QCOMPARE(m_form->dtCurrentSet->recNo(), 1);
         m_form->setScoreDisplay(nullptr);
     }
 
