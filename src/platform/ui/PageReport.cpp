@@ -16,13 +16,20 @@ void PageReport::add(const QString& name, Element element) {
     m_elements.append({name, std::move(element)});
 }
 
-PageReport::Label& PageReport::label(const QString& name) {
+template <class T> T& PageReport::element(const QString& name) {
     for (auto& [elementName, element] : m_elements)
-        if (elementName == name && std::holds_alternative<Label>(element))
-            return std::get<Label>(element);
-    Q_ASSERT_X(false, "PageReport::label", "no such label");
-    static Label none;
-    return none;
+        if (elementName == name && std::holds_alternative<T>(element))
+            return std::get<T>(element);
+    // The layouts are fixed in code: a wrong name is a programming error.
+    qFatal("PageReport: no element %s of that kind", qPrintable(name));
+}
+
+PageReport::Label& PageReport::label(const QString& name) {
+    return element<Label>(name);
+}
+
+PageReport::Memo& PageReport::memo(const QString& name) {
+    return element<Memo>(name);
 }
 
 void PageReport::render(QPainter& painter, qreal dotsPerMm) const {
@@ -41,6 +48,15 @@ void PageReport::render(QPainter& painter, qreal dotsPerMm) const {
                            painter.setPen(label.color);
                            painter.drawText(rect(label.mm), int(label.alignment) | Qt::TextDontClip,
                                             label.text);
+                       },
+                       [&](const Memo& memo) {
+                           // Wrapped at its width; it grows downward to hold the whole text.
+                           painter.setFont(memo.font);
+                           painter.setPen(memo.color);
+                           painter.drawText(rect(memo.mm),
+                                            Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop |
+                                                Qt::TextDontClip,
+                                            memo.text);
                        },
                        [&](const Rule& rule) {
                            painter.setPen(QPen(Qt::black, rule.points / 72.0 * 25.4 * dotsPerMm));

@@ -27,6 +27,13 @@ public:
         // An opaque label hides what was drawn under it; invalid means transparent.
         QColor background = QColor();
     };
+    // Text wrapped at its width; it grows downward from its height to fit the text.
+    struct Memo {
+        QRectF mm;
+        QString text;
+        QFont font;
+        QColor color = Qt::black;
+    };
     struct Rule {
         QPointF mm;
         qreal widthMm;
@@ -44,15 +51,16 @@ public:
         QRectF mm;
         const BarChartData* data;
     };
-    using Element = std::variant<Label, Rule, Frame, DateField, Chart>;
+    using Element = std::variant<Label, Memo, Rule, Frame, DateField, Chart>;
 
     QString documentName;
     QSizeF pageMm{210, 296};
     qreal marginMm = 6.35;
 
     void add(const QString& name, Element element);
-    // The label of that name; its text is set at run time.
+    // The label or memo of that name; its text is set at run time.
     Label& label(const QString& name);
+    Memo& memo(const QString& name);
 
     void render(QPainter& painter, qreal dotsPerMm) const;
     // Writes the page to a PDF file; false if it cannot be written.
@@ -62,5 +70,7 @@ public:
     bool print(QPrinter& printer) const;
 
 private:
+    template <class T> T& element(const QString& name);
+
     QList<std::pair<QString, Element>> m_elements;
 };

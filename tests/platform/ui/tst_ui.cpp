@@ -2,7 +2,11 @@
 #include "ErrorGuard.h"
 #include "Form.h"
 #include "MessageBoxRecorder.h"
+#include "PageReport.h"
 #include "StoreError.h"
+
+#include <QImage>
+#include <QPainter>
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -77,6 +81,40 @@ private slots:
             box->close();
         });
         QCOMPARE(int(show(Type::Information, QStringLiteral("x"), No | Ok)), int(NoButton));
+    }
+
+    // Page elements in millimetres: a memo wraps at its width and grows below its height; an
+    // opaque label hides the rule under it, a transparent one does not.
+    void pageReportElements() {
+        PageReport page;
+        const QFont font(QStringLiteral("Arial"), 10);
+        page.add(QStringLiteral("memo"), PageReport::Memo{QRectF(10, 10, 40, 5), QString(), font});
+        page.memo(QStringLiteral("memo")).text = QStringLiteral("word ").repeated(60);
+        for (const qreal y : {80.0, 90.0})
+            page.add(QStringLiteral("rule"), PageReport::Rule{QPointF(10, y), 60, 0.75});
+        page.add(QStringLiteral("opaque"),
+                 PageReport::Label{QRectF(20, 78, 30, 4), QStringLiteral("x"), font,
+                                   Qt::AlignLeft | Qt::AlignVCenter, Qt::black, Qt::white});
+        page.add(QStringLiteral("clear"),
+                 PageReport::Label{QRectF(20, 88, 30, 4), QStringLiteral("x"), font});
+        const qreal dots = 4; // per mm
+        QImage image(int(210 * dots), int(296 * dots), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        page.render(painter, dots);
+        painter.end();
+        auto inkIn = [&](const QRectF& mm) {
+            for (int y = int(mm.top() * dots); y < int(mm.bottom() * dots); ++y)
+                for (int x = int(mm.left() * dots); x < int(mm.right() * dots); ++x)
+                    if (qGray(image.pixel(x, y)) < 128)
+                        return true;
+            return false;
+        };
+        QVERIFY(inkIn(QRectF(10, 10, 40, 5)));
+        QVERIFY(inkIn(QRectF(10, 30, 40, 5)));   // grown well below its 5 mm
+        QVERIFY(!inkIn(QRectF(51, 10, 40, 60))); // never past its width
+        QVERIFY(!inkIn(QRectF(40, 79, 8, 2)));   // the opaque label covers the rule
+        QVERIFY(inkIn(QRectF(40, 89, 8, 2)));    // the transparent one does not
     }
 
     void titles() {
