@@ -1,3 +1,4 @@
+#include "ActWhen.h"
 #include "AppForms.h"
 #include "MainUnit.h"
 #include "MessageBoxRecorder.h"
@@ -70,16 +71,13 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(launcher));
         bool launcherHidden = false;
         // Answers the modal exam window once it is up.
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, exam, [&] {
-            if (!exam->isVisible())
-                return;
-            poll.stop();
-            launcherHidden = !launcher->isVisible();
-            QVERIFY(exam->isModal());
-            exam->close();
-        });
-        poll.start(10);
+        ActWhen(
+            exam, [exam] { return exam->isVisible(); },
+            [&] {
+                launcherHidden = !launcher->isVisible();
+                QVERIFY(exam->isModal());
+                exam->close();
+            });
         QTest::keyClick(launcher->windowHandle(), Qt::Key_T, Qt::AltModifier);
         QTRY_VERIFY_WITH_TIMEOUT(launcherHidden, 5000);
         QTRY_VERIFY(launcher->isVisible());

@@ -1,3 +1,4 @@
+#include "ActWhen.h"
 #include "MessageBoxRecorder.h"
 #include "NameUnit.h"
 #include "OutlinedLabel.h"
@@ -33,17 +34,13 @@ class TestFormTest : public QObject {
 
     // Answers the next name dialog (OK, or Cancel), after letting `adjust` change it.
     void answerNameDialog(bool ok, std::function<void(TNameForm&)> adjust = {}) {
-        auto* poll = new QTimer(m_name.get());
-        connect(poll, &QTimer::timeout, m_name.get(), [this, poll, ok, adjust] {
-            if (!m_name->isVisible())
-                return;
-            poll->deleteLater();
-            poll->stop();
-            if (adjust)
-                adjust(*m_name);
-            (ok ? m_name->BitBtn1 : m_name->BitBtn2)->click();
-        });
-        poll->start(5);
+        ActWhen(
+            m_name.get(), [this] { return m_name->isVisible(); },
+            [this, ok, adjust] {
+                if (adjust)
+                    adjust(*m_name);
+                (ok ? m_name->BitBtn1 : m_name->BitBtn2)->click();
+            });
     }
 
     void startExam(void (TTestForm::*command)(), std::function<void(TNameForm&)> adjust = {}) {

@@ -1,3 +1,4 @@
+#include "ActWhen.h"
 #include "MessageBoxRecorder.h"
 #include "ScoreFigures.h"
 #include "ScoreUnit.h"
@@ -147,21 +148,21 @@ private slots:
         const QString unwritable = dir.filePath(QStringLiteral("missing/report.pdf"));
         for (const QString& target : {QString(), pdf, unwritable}) {
             QString docName;
-            QTimer poll;
-            connect(&poll, &QTimer::timeout, &score, [&] {
-                auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-                if (!dialog)
-                    return;
-                poll.stop();
-                docName = dialog->printer()->docName();
-                if (target.isEmpty()) {
-                    dialog->reject();
-                    return;
-                }
-                dialog->accept(); // takes the dialog's settings; then the file we choose
-                dialog->printer()->setOutputFileName(target);
-            });
-            poll.start(10);
+            auto printDialog = [] {
+                return qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            };
+            ActWhen(
+                &score, [&] { return printDialog() != nullptr; },
+                [&] {
+                    QPrintDialog* dialog = printDialog();
+                    docName = dialog->printer()->docName();
+                    if (target.isEmpty()) {
+                        dialog->reject();
+                        return;
+                    }
+                    dialog->accept(); // takes the dialog's settings; then the file we choose
+                    dialog->printer()->setOutputFileName(target);
+                });
             score.BitBtn2->click();
             QCOMPARE(docName, QStringLiteral("Score Report"));
             QVERIFY(score.isVisible());

@@ -1,3 +1,4 @@
+#include "ActWhen.h"
 #include "ItemArea.h"
 #include "MessageBoxRecorder.h"
 #include "NameUnit.h"
@@ -139,14 +140,9 @@ private slots:
         m_form->resize(1024, 768);
         m_form->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-        auto* poll = new QTimer(m_name.get());
-        connect(poll, &QTimer::timeout, m_name.get(), [this, poll] {
-            if (m_name->isVisible()) {
-                poll->stop();
-                m_name->BitBtn1->click();
-            }
-        });
-        poll->start(5);
+        ActWhen(
+            m_name.get(), [this] { return m_name->isVisible(); },
+            [this] { m_name->BitBtn1->click(); });
         m_form->Action1Execute();
     }
     void cleanup() {
