@@ -87,6 +87,15 @@ void FitToArea(ItemArea& area) {
                                                         : Qt::ScrollBarAlwaysOff);
 }
 
+// The explanation counts in the content height only while shown: the layout is fitted
+// again only when that changes, not on every move.
+void SetExplanationVisible(ItemArea& area, bool visible) {
+    if (area.ExpText->isHidden() != visible)
+        return;
+    area.ExpText->setVisible(visible);
+    FitToArea(area);
+}
+
 } // namespace
 
 void LayoutItem(ItemArea& area, const Table& currentExam, const ItemState* state,
@@ -135,6 +144,8 @@ void LayoutItem(ItemArea& area, const Table& currentExam, const ItemState* state
     }
 
     area.ScrollBox1->show();
+    // A hidden scroll area takes the scroll-bar choice without laying itself out; now it can.
+    area.ScrollBox1->setVerticalScrollBarPolicy(area.ScrollBox1->verticalScrollBarPolicy());
     area.ScrollBox1->verticalScrollBar()->setValue(0);
     if (focusInArea) {
         if (!focused->isVisibleTo(area.ScrollBox1))
@@ -147,10 +158,9 @@ void LayoutItem(ItemArea& area, const Table& currentExam, const ItemState* state
 void ShowAnswer(ItemArea& area, const Table& currentExam) {
     bool key[6];
     ReadKey(currentExam, key);
-    area.ExpText->show();
     for (int n = 0; n < 6; ++n)
         area.setHighlight(n, key[n]);
-    FitToArea(area);
+    SetExplanationVisible(area, true);
 }
 
 void ShowItemStatus(ItemArea& area, const Table& currentExam, bool reviewing,
@@ -158,10 +168,9 @@ void ShowItemStatus(ItemArea& area, const Table& currentExam, bool reviewing,
     if (reviewing) {
         ShowAnswer(area, currentExam);
     } else {
-        area.ExpText->hide();
         for (int n = 0; n < 6; ++n)
             area.setHighlight(n, false);
-        FitToArea(area);
+        SetExplanationVisible(area, false);
     }
     const bool correct = state && state->Correct;
     correctLabel->setText(correct ? QObject::tr("Correct") : QObject::tr("Incorrect"));
