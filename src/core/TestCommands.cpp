@@ -41,9 +41,12 @@ void TTestForm::AllQActExecute() {
     BeginExam();
 }
 
-void TTestForm::acceptNameDialog() {
+bool TTestForm::askCandidate() {
+    if (m_nameForm->ShowModal() != mrOk)
+        return false;
     CandidateName = m_nameForm->CandidateName;
     TimeLimit = m_nameForm->TimeLimit;
+    return true;
 }
 
 void TTestForm::StartPreparedExam(const std::function<ExamRange()>& prepare) {
@@ -62,9 +65,8 @@ void TTestForm::StartPreparedExam(const std::function<ExamRange()>& prepare) {
 
 void TTestForm::BeginExam() {
     m_nameForm->SpinEdit1->setValue(DefaultTime);
-    if (m_nameForm->ShowModal() != mrOk)
+    if (!askCandidate())
         return;
-    acceptNameDialog();
     StartPreparedExam([this] {
         dtQSet->setFiltered(true);
         dtQSet->open();
@@ -78,9 +80,8 @@ void TTestForm::RandActExecute() {
     ExamTitle = tr("Random Exam");
     dtQSet->setFilter(QStringLiteral("Q_EXAM_N<>0"));
     // The minutes are not preset: the dialog keeps what it showed last.
-    if (m_nameForm->ShowModal() != mrOk)
+    if (!askCandidate())
         return;
-    acceptNameDialog();
     StartPreparedExam([this] {
         dtQSet->setFiltered(true);
         dtQSet->open();
@@ -104,9 +105,8 @@ void TTestForm::UserActExecute() {
 
 void TTestForm::BeginUserExam() {
     m_nameForm->SpinEdit1->setValue(DefaultTime);
-    if (m_nameForm->ShowModal() != mrOk)
+    if (!askCandidate())
         return;
-    acceptNameDialog();
     StartPreparedExam([this] {
         dtUserSet->open();
         return PrepareUserSet(*dtUserSet, *dtCurrentSet, m_progressForm);

@@ -172,7 +172,8 @@ private:
     // Steps shared by every exam start once its dialog is confirmed; the preparation is
     // the only part that differs.
     void StartPreparedExam(const std::function<ExamRange()>& prepare);
-    void acceptNameDialog();
+    // Shows the name dialog; on OK takes the name and minutes from it.
+    bool askCandidate();
     qint64 timeLimitSeconds() const;
 
     ItemStateArray& m_itemState;

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <functional>
 
 namespace BankFile {
 
@@ -76,41 +77,44 @@ BankItem readItem(const Table& table, const QString& origin) {
 
 } // namespace
 
-QVector<BankItem> read(const QString& path) {
+namespace {
+
+// Every record of a table file as bank items, each given its id by `identify`.
+QVector<BankItem> readItems(const QString& path, const TableDefinition& definition,
+                            const std::function<qint64(const Table&, const QString&)>& identify) {
     Session session(Tables::SessionName);
     session.addPassword(Tables::Password);
-    Table bank(session, Tables::questionBank());
-    bank.setFilePath(path);
-    bank.open();
+    Table table(session, definition);
+    table.setFilePath(path);
+    table.open();
     QVector<BankItem> items;
     const QString origin = QFileInfo(path).fileName();
-    for (bank.first(); !bank.eof(); bank.next()) {
-        BankItem item = readItem(bank, origin);
-        item.id = bank.integer(QStringLiteral("Q_ID"));
-        if (bank.recNo() != item.id)
-            throw StoreError(QStringLiteral("%1: Q_ID %2 is record number %3; they must be equal")
-                                 .arg(origin)
-                                 .arg(item.id)
-                                 .arg(bank.recNo()));
+    for (table.first(); !table.eof(); table.next()) {
+        BankItem item = readItem(table, origin);
+        item.id = identify(table, origin);
         items.append(item);
     }
     return items;
 }
 
+} // namespace
+
+QVector<BankItem> read(const QString& path) {
+    return readItems(path, Tables::questionBank(), [](const Table& bank, const QString& origin) {
+        const qint64 id = bank.integer(QStringLiteral("Q_ID"));
+        if (bank.recNo() != id)
+            throw StoreError(QStringLiteral("%1: Q_ID %2 is record number %3; they must be equal")
+                                 .arg(origin)
+                                 .arg(id)
+                                 .arg(bank.recNo()));
+        return id;
+    });
+}
+
 QVector<BankItem> readCurrentExam(const QString& path) {
-    Session session(Tables::SessionName);
-    session.addPassword(Tables::Password);
-    Table exam(session, Tables::currentExam());
-    exam.setFilePath(path);
-    exam.open();
-    QVector<BankItem> items;
-    const QString origin = QFileInfo(path).fileName();
-    for (exam.first(); !exam.eof(); exam.next()) {
-        BankItem item = readItem(exam, origin);
-        item.id = exam.integer(QStringLiteral("Q_OR_NUMBER"));
-        items.append(item);
-    }
-    return items;
+    return readItems(path, Tables::currentExam(), [](const Table& exam, const QString&) {
+        return exam.integer(QStringLiteral("Q_OR_NUMBER"));
+    });
 }
 
 QStringList createEmptyTables(const QString& folder) {
