@@ -22,6 +22,17 @@ QFont pointFont(const char* family, qreal points, bool bold = false, bool italic
     return font;
 }
 
+// A value axis from 0, its fonts and the share of each slot a bar fills.
+void setScale(BarChartData& chart, double maximum, double step, const QFont& axisFont,
+              const QFont& labelFont, int barWidthPercent) {
+    chart.minimum = 0;
+    chart.maximum = maximum;
+    chart.step = step;
+    chart.axisFont = axisFont;
+    chart.labelFont = labelFont;
+    chart.barWidthPercent = barWidthPercent;
+}
+
 const QColor Green(0, 128, 0);
 const QColor Blue(0, 0, 255);
 const QColor Red(255, 0, 0);
@@ -47,14 +58,9 @@ TScoreForm::TScoreForm(TTestForm* testForm, QWidget* parent) : Form(parent), m_t
     TotalChart = new BarChart(this);
     TotalChart->setGeometry(5, 38, 572, 142);
     BarChartData& total = TotalChart->data();
-    total.minimum = 0;
-    total.maximum = 1000;
-    total.step = 100;
-    total.axisFont = PixelFont("MS Sans Serif", 13);
-    total.labelFont = PixelFont("MS Sans Serif", 13);
+    setScale(total, 1000, 100, PixelFont("MS Sans Serif", 13), PixelFont("MS Sans Serif", 13), 90);
     total.titleFont = PixelFont("MS Sans Serif", 13);
     total.titleColor = QColor(0, 0, 128);
-    total.barWidthPercent = 90;
     total.border = true;
     TotalChart->setAccessibleName(tr("Total score"));
 
@@ -69,11 +75,7 @@ TScoreForm::TScoreForm(TTestForm* testForm, QWidget* parent) : Form(parent), m_t
     Chart1 = new BarChart(this);
     Chart1->setGeometry(0, 217, 582, 165);
     BarChartData& sections = Chart1->data();
-    sections.minimum = 0;
-    sections.maximum = 100;
-    sections.step = 10;
-    sections.axisFont = PixelFont("MS Sans Serif", 11);
-    sections.labelFont = PixelFont("MS Sans Serif", 11);
+    setScale(sections, 100, 10, PixelFont("MS Sans Serif", 11), PixelFont("MS Sans Serif", 11), 80);
     sections.titleFont = PixelFont("Arial", 13, false, true);
     sections.titleColor = Blue;
     sections.title = QStringList{QStringLiteral(" Sections ")};
@@ -105,18 +107,9 @@ TScoreForm::TScoreForm(TTestForm* testForm, QWidget* parent) : Form(parent), m_t
 
 void TScoreForm::buildReport() {
     ppReport1.documentName = QStringLiteral("Score Report");
-    ppTeeChart1.minimum = 0;
-    ppTeeChart1.maximum = 1000;
-    ppTeeChart1.step = 100;
-    ppTeeChart1.axisFont = PixelFont("Arial", 13, true);
-    ppTeeChart1.labelFont = PixelFont("Arial", 15, true);
-    ppTeeChart1.barWidthPercent = 90;
-    ppTeeChart2.minimum = 0;
-    ppTeeChart2.maximum = 100;
-    ppTeeChart2.step = 10;
-    ppTeeChart2.axisFont = PixelFont("Arial", 12);
-    ppTeeChart2.labelFont = PixelFont("Arial", 12);
-    ppTeeChart2.barWidthPercent = 80;
+    setScale(ppTeeChart1, 1000, 100, PixelFont("Arial", 13, true), PixelFont("Arial", 15, true),
+             90);
+    setScale(ppTeeChart2, 100, 10, PixelFont("Arial", 12), PixelFont("Arial", 12), 80);
 
     const qreal header = ppReport1.marginMm;
     const qreal footer = ppReport1.pageMm.height() - ppReport1.marginMm - 25.665;
