@@ -1,8 +1,7 @@
 #include "LPositionsUnit.h"
 
-#include "OutlinedLabel.h"
-
 #include "ItemArea.h"
+#include "OutlinedLabel.h"
 #include "Table.h"
 
 #include <QApplication>
